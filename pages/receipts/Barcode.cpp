@@ -1,0 +1,9 @@
+#include "Barcode.h"
+
+#include "app/FormMain.h"
+
+namespace pages::receipts {
+
+Barcode::Barcode(TFormMain& form) : form_(form) {}
+
+} // namespace pages::receipts

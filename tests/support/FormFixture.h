@@ -1,0 +1,56 @@
+#pragma once
+
+// The page-test fixture: the real main window on the offscreen platform, wired to the recording
+// fake device and the message box recorder.
+
+#include "FakeDevice.h"
+#include "MessageRecorder.h"
+#include "app/FormMain.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QLineEdit>
+#include <QTimeEdit>
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace testing_support {
+
+class FormFixture : public ::testing::Test {
+protected:
+    // The window's clock; a test may set it before calling createForm() again.
+    QDateTime now = QDateTime(QDate(2026, 12, 11), QTime(10, 30, 15));
+
+    void SetUp() override;
+    void TearDown() override;
+    void createForm();
+
+    // The control named `name`; fails the test (and throws) when there is none.
+    template <class T = QWidget> T* find(const QString& name) const
+    {
+        T* widget = form->findChild<T*>(name);
+        if (!widget) {
+            ADD_FAILURE() << "no control named " << name.toStdString() << " of the requested type";
+            throw std::runtime_error("missing control " + name.toStdString());
+        }
+        return widget;
+    }
+    // Types the text into an edit box (replacing what it held).
+    void type(const QString& edit, const QString& text) const;
+    QString text(const QString& edit) const;
+    void click(const QString& button) const;
+    void check(const QString& box, bool checked) const;
+    void select(const QString& combo, int index) const;
+
+    const std::vector<DeviceCall>& calls() const { return device.calls(); }
+    const std::vector<ShownBox>& boxes() const { return messages.boxes(); }
+
+    FakeDevice device;
+    MessageRecorder messages;
+    std::unique_ptr<TFormMain> form;
+};
+
+} // namespace testing_support

@@ -1,0 +1,55 @@
+// Renders every page of the console window, hidden ones included, to PNG files.
+//   tillmate_screenshots OUTPUT_FOLDER
+// Runs on the device library it finds (the emulator by default); no device call is made.
+
+#include "app/FormMain.h"
+#include "device/DeviceLibrary.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QTabWidget>
+#include <QTextStream>
+
+namespace {
+
+void saveEveryPage(QTabWidget* control, TFormMain& form, const QString& folder, const QString& prefix,
+                   const std::function<void()>& showParent)
+{
+    for (int i = 0; i < control->count(); ++i) {
+        const bool wasVisible = control->isTabVisible(i);
+        control->setTabVisible(i, true);
+        showParent();
+        control->setCurrentIndex(i);
+        QWidget* page = control->widget(i);
+        const QString name = prefix + page->objectName() + "-" + control->tabText(i).replace(' ', '_') + ".png";
+        QApplication::processEvents();
+        form.grab().save(QDir(folder).filePath(name));
+        QTextStream(stdout) << name << " page " << page->width() << "x" << page->height() << "\n";
+        if (auto* sub = page->findChild<QTabWidget*>(QString(), Qt::FindDirectChildrenOnly))
+            saveEveryPage(sub, form, folder, name.chopped(4) + "-", [control, i, showParent] {
+                showParent();
+                control->setCurrentIndex(i);
+            });
+        control->setTabVisible(i, wasVisible);
+    }
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication application(argc, argv);
+    QFont font(QStringLiteral("Tahoma"));
+    font.setFamilies({QStringLiteral("Tahoma"), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    font.setPixelSize(11);
+    QApplication::setFont(font);
+    const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots");
+    QDir().mkpath(folder);
+    device::Load(nullptr);
+
+    TFormMain form;
+    form.show();
+    QApplication::processEvents();
+    saveEveryPage(form.PageControl1, form, folder, QString(), [] {});
+    return 0;
+}
