@@ -6,4 +6,10 @@ namespace pages::receipts {
 
 FiscalReceipt::FiscalReceipt(TFormMain& form) : form_(form) {}
 
+void FiscalReceipt::ButtonBeginFiscalReceiptClick() {}
+
+void FiscalReceipt::ButtonEndFiscalReceiptClick() {}
+
+void FiscalReceipt::ApplyItemDiscount(QComboBox*, QLineEdit*) {}
+
 } // namespace pages::receipts

@@ -1,5 +1,6 @@
 #pragma once
 
+class QLineEdit;
 class TFormMain;
 
 namespace pages::settings {
@@ -8,6 +9,12 @@ namespace pages::settings {
 class DepartmentsCredits {
 public:
     explicit DepartmentsCredits(TFormMain& form);
+
+    // Reads department `index` (0..7): the name into `nameBox`, the turnover into `turnoverBox` when
+    // one is given. Also used by the Information page.
+    void QueryDepartment(int index, QLineEdit* nameBox, QLineEdit* turnoverBox);
+    // The one handler of all eight "Reset" buttons.
+    void ButtonResetFiscalClick();
 
 private:
     TFormMain& form_;

@@ -6,4 +6,6 @@ namespace pages::settings {
 
 TaxCurrencyClock::TaxCurrencyClock(TFormMain& form) : form_(form) {}
 
+void TaxCurrencyClock::QueryCurrency(int, QLineEdit*, QLineEdit*) {}
+
 } // namespace pages::settings

@@ -1,5 +1,6 @@
 #pragma once
 
+class QLineEdit;
 class TFormMain;
 
 namespace pages::settings {
@@ -8,6 +9,9 @@ namespace pages::settings {
 class TaxCurrencyClock {
 public:
     explicit TaxCurrencyClock(TFormMain& form);
+
+    // Reads currency `index` (0..3) into the two boxes; also used by the Information page.
+    void QueryCurrency(int index, QLineEdit* nameBox, QLineEdit* rateBox);
 
 private:
     TFormMain& form_;
