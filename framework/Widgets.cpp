@@ -225,8 +225,10 @@ QRadioButton* Radio(QWidget* parent, const QString& name, const QString& caption
 QDateEdit* DatePicker(QWidget* parent, const QString& name, const QRect& geometry, const QDate& date)
 {
     auto* picker = place(new QDateEdit(date, parent), name, geometry);
+    picker->setMinimumDate(QDate(1, 1, 1)); // any date the module answers can be shown
     picker->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
     picker->setCalendarPopup(false);
+    picker->setDate(date);
     return picker;
 }
 

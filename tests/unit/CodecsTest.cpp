@@ -149,6 +149,15 @@ TEST(ParseAmount, EmptyIsZeroAndEverythingElseIsStrict)
     EXPECT_EQ(show(raisedMessage([] { ParseAmount("   "); })), "'   ' is not a valid floating point value");
 }
 
+TEST(ParseAmount, TheFullStopIsTheSeparatorWhateverTheLocale)
+{
+    const QLocale before;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    EXPECT_EQ(ParseAmount("1.5"), 1.5);
+    EXPECT_EQ(show(raisedMessage([] { ParseAmount("1,5"); })), "'1,5' is not a valid floating point value");
+    QLocale::setDefault(before);
+}
+
 TEST(ParseYmdDate, ReadsByPositionAndChecksTheCalendar)
 {
     EXPECT_EQ(ParseYmdDate("20240229"), QDate(2024, 2, 29));
