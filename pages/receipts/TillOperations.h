@@ -1,5 +1,7 @@
 #pragma once
 
+class QComboBox;
+class QLineEdit;
 class TFormMain;
 
 namespace pages::receipts {
@@ -9,8 +11,31 @@ class TillOperations {
 public:
     explicit TillOperations(TFormMain& form);
 
+    // Moves the amount typed in `amountBox` into (out of) the drawer in currency `index` (0..3).
+    void SendMoneyIn(int index, QLineEdit* amountBox);
+    void SendMoneyOut(int index, QLineEdit* amountBox);
+    // "In" and "Out" of a "Cash in drawer" row (0..3), with that row's amount box.
+    void ButtonCurInClick(int row);
+    void ButtonCurOutClick(int row);
+
+    void ButtonOtherCustomerDisplayClick();
+    void ButtonOtherPrintMessageClick();
+    void ButtonOpenDrawerClick();
+    // "Display Params": the customer display's code page and number type.
+    void Button15Click();
+    // "Display Time".
+    void Button16Click();
+
 private:
+    void BuildMoneyButtons();
+    void BuildOtherPage();
+
     TFormMain& form_;
+    QLineEdit* OtherCustomerDisplayLine1 = nullptr;
+    QLineEdit* OtherCustomerDisplayLine2 = nullptr;
+    QLineEdit* OtherMessage = nullptr;
+    QComboBox* DispCodeType = nullptr;
+    QComboBox* DispTypeType = nullptr;
 };
 
 } // namespace pages::receipts
