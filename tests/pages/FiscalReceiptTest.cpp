@@ -1,6 +1,7 @@
 #include "FormFixture.h"
 
 #include "framework/Widgets.h"
+#include "pages/PageLayout.h"
 #include "pages/receipts/FiscalReceipt.h"
 
 using namespace testing_support;
@@ -292,4 +293,11 @@ TEST_F(FiscalReceiptPage, CommentAttributeIsHexadecimal)
         click("ButtonFiscalReceiptComment");
         EXPECT_THAT(calls(), ElementsAre(Call("PrintCommentLine", Text(""), c.sent))) << c.attribute;
     }
+}
+
+TEST_F(FiscalReceiptPage, LeavesTheResetCornerFree)
+{
+    for (const QWidget* child : form->TabSheet3->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (!child->objectName().endsWith("ResetFiscal"))
+            EXPECT_FALSE(child->geometry().intersects(pages::ResetButtonRect)) << child->objectName().toStdString();
 }

@@ -1,5 +1,7 @@
 #include "FormFixture.h"
 
+#include "pages/PageLayout.h"
+
 using namespace testing_support;
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
@@ -122,4 +124,11 @@ TEST_F(NonFiscalReceiptPage, EmptyBoxesAndOddAttributesStillPrint)
     click("ButtonNonFiscalReceiptTareSale");
     EXPECT_THAT(calls(), ElementsAre(Call("PrintTareItem", Text(""), 0.0, 0.0)));
     EXPECT_THAT(boxes(), IsEmpty());
+}
+
+TEST_F(NonFiscalReceiptPage, LeavesTheResetCornerFree)
+{
+    for (const QWidget* child : form->TabSheet4->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (!child->objectName().endsWith("ResetFiscal"))
+            EXPECT_FALSE(child->geometry().intersects(pages::ResetButtonRect)) << child->objectName().toStdString();
 }
