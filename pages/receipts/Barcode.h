@@ -1,6 +1,15 @@
 #pragma once
 
+#include <array>
+
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
 class TFormMain;
+
+namespace framework {
+class UpDown;
+}
 
 namespace pages::receipts {
 
@@ -9,8 +18,20 @@ class Barcode {
 public:
     explicit Barcode(TFormMain& form);
 
+    void ButtonCODE39PrintClick();
+    void ButtonTG2480GetClick();
+
 private:
+    void BuildGroups();
+
     TFormMain& form_;
+    QCheckBox* CODE39HRITop = nullptr;
+    QCheckBox* CODE39HRIBottom = nullptr;
+    framework::UpDown* CODE39UDHeight = nullptr;
+    framework::UpDown* CODE39UDWidth = nullptr;
+    QComboBox* CODE39Type = nullptr;
+    QLineEdit* CODE39Code = nullptr;
+    std::array<QLineEdit*, 4> TG2480Byte{};
 };
 
 } // namespace pages::receipts

@@ -1,5 +1,6 @@
 #pragma once
 
+class QLineEdit;
 class TFormMain;
 
 namespace pages::receipts {
@@ -9,8 +10,34 @@ class NonFiscalReceipt {
 public:
     explicit NonFiscalReceipt(TFormMain& form);
 
+    void ButtonBeginNonFiscalReceiptClick();
+    void ButtonNonFiscalReceiptLineClick();
+    // "Tare Receive" prints with PrintTareItem, "Tare Sale" with PrintTareItemVoid.
+    void ButtonNonFiscalReceiptTareSaleClick();
+    void ButtonNonFiscalReceiptTareVoidClick();
+    void ButtonNonFiscalReceiptDepositSaleClick();
+    void ButtonNonFiscalReceiptDepositVoidClick();
+    void ButtonEndNonFiscalReceiptClick();
+    void ButtonPrintHeaderClick();
+
 private:
+    // The boxes of a "Tare" or "Deposit" group.
+    struct ItemBoxes {
+        QLineEdit* name = nullptr;
+        QLineEdit* quantity = nullptr;
+        QLineEdit* price = nullptr;
+    };
+    using PrintItemFunction = int (*)(const char* name, double quantity, double price);
+
+    void BuildPage();
+    // The tare and deposit buttons: price, then quantity converted, then the name taken as typed.
+    void PrintItem(const char* operation, PrintItemFunction print, const ItemBoxes& boxes);
+
     TFormMain& form_;
+    QLineEdit* NonFiscalReceiptLine = nullptr;
+    QLineEdit* NonFiscalReceiptLineAttribute = nullptr;
+    ItemBoxes tare_;
+    ItemBoxes deposit_;
 };
 
 } // namespace pages::receipts
