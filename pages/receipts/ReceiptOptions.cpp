@@ -53,10 +53,10 @@ void ReceiptOptions::BuildSettingsGroups()
 
     QGroupBox* cct = ui::Group(form_.TabSheet1, "GroupBoxCCT", "Currency Conversion Type", layout::ConversionType);
     cctDirect = ui::Radio(cct, "cctDirect", "Direct", {8, row1 + 2, 62, 19});
-    cctIndirect = ui::Radio(cct, "cctIndirect", "Indirect", {72, row1 + 2, 66, 19});
+    cctIndirect = ui::Radio(cct, "cctIndirect", "Indirect", {72, row1 + 2, 70, 19});
     cctDirect->setChecked(true); // the design's choice; start-up picks by the date
-    ui::Button(cct, "ButtonSetCCT", "Set", ButtonAt(140, row1, 40), [this] { ButtonSetCCTClick(); });
-    ui::Button(cct, "ButtonGetCCT", "Get", ButtonAt(182, row1, 40), [this] { ButtonGetCCTClick(); });
+    ui::Button(cct, "ButtonSetCCT", "Set", ButtonAt(144, row1, 38), [this] { ButtonSetCCTClick(); });
+    ui::Button(cct, "ButtonGetCCT", "Get", ButtonAt(184, row1, 38), [this] { ButtonGetCCTClick(); });
 }
 
 void ReceiptOptions::BuildServiceGroups()

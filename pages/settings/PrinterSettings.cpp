@@ -22,7 +22,7 @@ const QStringList PrinterTypes = {
     "Reserved 8", "Samsung SRP 350(57mm)", "Samsung SRP 350 (thermal)", "Samsumg SRP 275",
 };
 
-constexpr int FieldX = 112;
+constexpr int FieldX = 118;
 constexpr int RowH = layout::RowHeight;
 
 } // namespace
@@ -33,20 +33,20 @@ PrinterSettings::PrinterSettings(TFormMain& form) : form_(form)
     QGroupBox* group = ui::Group(form.TabSheet1, "GroupBox2", "Printer settings", layout::PrinterSettings);
 
     ui::Label(group, "Type", 8, 21);
-    PrinterType = ui::Combo(group, "PrinterType", {FieldX, 18, 160, RowH}, PrinterTypes);
+    PrinterType = ui::Combo(group, "PrinterType", {FieldX, 18, 184, RowH}, PrinterTypes);
     ui::Label(group, "Code page", 8, 45);
     PrinterCodePage = ui::Combo(group, "PrinterCodePage", {FieldX, 42, 100, RowH}, {"DOS", "Win 1257"}, true);
-    ui::Button(group, "ButtonSetPrinterType", "Set", {280, 29, 46, layout::ButtonHeight},
+    ui::Button(group, "ButtonSetPrinterType", "Set", {FieldX + 138, 41, 46, layout::ButtonHeight},
                [this] { ButtonSetPrinterTypeClick(); });
 
     ImageEnable = ui::Check(group, "ImageEnable", "Enable image", {8, 68, 102, 19});
     NumberImage = ui::Edit(group, "NumberImage", {FieldX, 66, 36, RowH}, "1");
-    LargeImage = ui::Check(group, "LargeImage", "Large image", {162, 68, 100, 19});
+    LargeImage = ui::Check(group, "LargeImage", "Large image", {FieldX + 50, 68, 100, 19});
 
     ui::Label(group, "Compression mode", 8, 95);
     UpDownCompressionMode =
         ui::SpinEdit(group, "CompressionMode", "UpDownCompressionMode", {FieldX, 92, 56, RowH}, 0, 100, 15);
-    ui::Button(group, "ButtonSetCompressionMode", "Set", {176, 91, 46, layout::ButtonHeight},
+    ui::Button(group, "ButtonSetCompressionMode", "Set", {FieldX + 62, 91, 46, layout::ButtonHeight},
                [this] { ButtonSetCompressionModeClick(); });
 
     ui::Label(group, "Till impuls", 8, 121);
