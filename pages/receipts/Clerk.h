@@ -1,5 +1,6 @@
 #pragma once
 
+class QLineEdit;
 class TFormMain;
 
 namespace pages::receipts {
@@ -9,8 +10,12 @@ class Clerk {
 public:
     explicit Clerk(TFormMain& form);
 
+    void ButtonSetClerkClick();
+
 private:
     TFormMain& form_;
+    QLineEdit* ClerkAttributes = nullptr;
+    QLineEdit* ClerkName = nullptr;
 };
 
 } // namespace pages::receipts
