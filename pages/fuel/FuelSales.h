@@ -1,6 +1,14 @@
 #pragma once
 
+class QComboBox;
+class QDateEdit;
+class QLineEdit;
+class QTimeEdit;
 class TFormMain;
+
+namespace framework {
+class UpDown;
+}
 
 namespace pages::fuel {
 
@@ -9,8 +17,40 @@ class FuelSales {
 public:
     explicit FuelSales(TFormMain& form);
 
+    void ButtonFuelSale_SaleClick();
+    void ButtonFuelSale_VoidClick();
+    void ButtonFuelSale_DiscountClick();
+    void Button1Click();  // "Discount2"
+    void ButtonFuelSale_AutomatClick();
+    void Button17Click(); // "AutomatEx"
+
+    // The pay code of the automat sales: cash 1..4 give 0..3, credit 1..8 give 10..17, a typed
+    // text that names no item gives 0.
+    int AutomatPayCode() const;
+
 private:
+    void BuildItemGroup();
+    void BuildAutomatGroup(QWidget* parent);
+    // Adjustment kind: 1 "Percent", 2 "Summ", 3 "Price" (0 if nothing is selected).
+    int DiscountKind() const;
+
     TFormMain& form_;
+    QLineEdit* FuelSale_Pump = nullptr;
+    QLineEdit* FuelSale_Nozzle = nullptr;
+    QLineEdit* FuelSale_Quantity = nullptr;
+    QLineEdit* FuelSale_Summ = nullptr;
+    QLineEdit* FuelSale_Discount = nullptr;
+    QComboBox* FuelSale_DiscountType = nullptr;
+    QLineEdit* FuelDiscountComment = nullptr;
+    QComboBox* FuelSale_AutomatPaytype = nullptr;
+    QLineEdit* Automat_Subclient = nullptr;
+    QLineEdit* Automat_Check = nullptr;
+    QLineEdit* Automat_Name = nullptr;
+    QLineEdit* Automat_Address = nullptr;
+    QLineEdit* Automat_Reg = nullptr;
+    QLineEdit* Automat_Remark = nullptr;
+    QDateEdit* Automat_Date = nullptr;
+    QTimeEdit* Automat_Time = nullptr;
 };
 
 } // namespace pages::fuel
