@@ -104,41 +104,43 @@ void FuelStock::BuildPumpTotals()
 
 void FuelStock::BuildTankReports()
 {
-    constexpr int NeededWidth = 362;
-    constexpr int NeededHeight = 172;
+    constexpr int NeededWidth = 424;
+    constexpr int NeededHeight = 178;
     // The Information page may already carry the (empty) group; otherwise it is made here, hidden
     // like the page's own one.
     auto* group = form_.TabSheet2->findChild<QGroupBox*>(QStringLiteral("GroupBox55"));
     if (!group) {
         group = ui::Group(form_.TabSheet2, QStringLiteral("GroupBox55"), QStringLiteral("Tank Periodic Reports"),
-                          QRect(8, 396, NeededWidth, NeededHeight));
+                          QRect(8, 390, NeededWidth, NeededHeight));
         group->hide();
     }
     if (group->width() < NeededWidth || group->height() < NeededHeight)
         group->resize(std::max(group->width(), NeededWidth), std::max(group->height(), NeededHeight));
 
+    constexpr int Column2 = 216;
+    constexpr int ButtonWidth = 200;
     const QDate designed(2006, 7, 7);
-    ui::Label(group, QStringLiteral("Period:"), 8, 18);
-    ui::Label(group, QStringLiteral("From"), 8, 40);
-    TankPeriodDate1 = ui::DatePicker(group, QStringLiteral("TankPeriodDate1"), QRect(40, 36, 100, 21), designed);
-    ui::Label(group, QStringLiteral("To"), 152, 40);
-    TankPeriodDate2 = ui::DatePicker(group, QStringLiteral("TankPeriodDate2"), QRect(176, 36, 100, 21), designed);
-    ui::Button(group, QStringLiteral("Button2"), QStringLiteral("Sum Periodic Report"), QRect(8, 64, 170, 25),
+    ui::Label(group, QStringLiteral("Period:"), 8, 22);
+    ui::Label(group, QStringLiteral("From"), 8, 44);
+    TankPeriodDate1 = ui::DatePicker(group, QStringLiteral("TankPeriodDate1"), QRect(42, 40, 110, 21), designed);
+    ui::Label(group, QStringLiteral("To"), Column2, 44);
+    TankPeriodDate2 = ui::DatePicker(group, QStringLiteral("TankPeriodDate2"), QRect(Column2 + 26, 40, 110, 21), designed);
+    ui::Button(group, QStringLiteral("Button2"), QStringLiteral("Sum Periodic Report"), QRect(8, 68, ButtonWidth, 25),
                [this] { Button2Click(); });
-    ui::Button(group, QStringLiteral("Button3"), QStringLiteral("Periodic Report"), QRect(184, 64, 170, 25),
+    ui::Button(group, QStringLiteral("Button3"), QStringLiteral("Periodic Report"), QRect(Column2, 68, ButtonWidth, 25),
                [this] { Button3Click(); });
 
-    ui::Label(group, QStringLiteral("Report Numbers"), 8, 96);
-    ui::Label(group, QStringLiteral("From"), 8, 118);
+    ui::Label(group, QStringLiteral("Report Numbers"), 8, 102);
+    ui::Label(group, QStringLiteral("From"), 8, 124);
     UpDownTankPeriodNumber1 = ui::SpinEdit(group, QStringLiteral("TankPeriodNumber1"),
-                                           QStringLiteral("UpDownTankPeriodNumber1"), QRect(40, 114, 100, 21), 0, 10000, 0);
-    ui::Label(group, QStringLiteral("To"), 152, 118);
-    UpDownTankPeriodNumber2 = ui::SpinEdit(group, QStringLiteral("TankPeriodNumber2"),
-                                           QStringLiteral("UpDownTankPeriodNumber2"), QRect(176, 114, 100, 21), 0, 10000, 0);
-    ui::Button(group, QStringLiteral("Button4"), QStringLiteral("Sum Periodic Report by number"), QRect(8, 140, 170, 25),
-               [this] { Button4Click(); });
-    ui::Button(group, QStringLiteral("Button5"), QStringLiteral("Periodic Report by number"), QRect(184, 140, 170, 25),
-               [this] { Button5Click(); });
+                                           QStringLiteral("UpDownTankPeriodNumber1"), QRect(42, 120, 110, 21), 0, 10000, 0);
+    ui::Label(group, QStringLiteral("To"), Column2, 124);
+    UpDownTankPeriodNumber2 = ui::SpinEdit(group, QStringLiteral("TankPeriodNumber2"), QStringLiteral("UpDownTankPeriodNumber2"),
+                                           QRect(Column2 + 26, 120, 110, 21), 0, 10000, 0);
+    ui::Button(group, QStringLiteral("Button4"), QStringLiteral("Sum Periodic Report by number"),
+               QRect(8, 146, ButtonWidth, 25), [this] { Button4Click(); });
+    ui::Button(group, QStringLiteral("Button5"), QStringLiteral("Periodic Report by number"),
+               QRect(Column2, 146, ButtonWidth, 25), [this] { Button5Click(); });
 }
 
 // ---- Replenish and overfilling ----
