@@ -104,43 +104,42 @@ void FuelStock::BuildPumpTotals()
 
 void FuelStock::BuildTankReports()
 {
-    constexpr int NeededWidth = 424;
-    constexpr int NeededHeight = 178;
-    // The Information page may already carry the (empty) group; otherwise it is made here, hidden
-    // like the page's own one.
+    // The Information page reserves the (hidden) group; it is made here only if the page has not.
     auto* group = form_.TabSheet2->findChild<QGroupBox*>(QStringLiteral("GroupBox55"));
     if (!group) {
         group = ui::Group(form_.TabSheet2, QStringLiteral("GroupBox55"), QStringLiteral("Tank Periodic Reports"),
-                          QRect(8, 390, NeededWidth, NeededHeight));
+                          QRect(4, 384, 380, 160));
         group->hide();
     }
-    if (group->width() < NeededWidth || group->height() < NeededHeight)
-        group->resize(std::max(group->width(), NeededWidth), std::max(group->height(), NeededHeight));
 
-    constexpr int Column2 = 216;
-    constexpr int ButtonWidth = 200;
+    // Dates and their two reports, then report numbers and theirs; the long captions of the
+    // by-number reports take a whole row each.
+    const int inner = group->width() - 16;
+    const int half = (inner - 6) / 2;
     const QDate designed(2006, 7, 7);
-    ui::Label(group, QStringLiteral("Period:"), 8, 22);
-    ui::Label(group, QStringLiteral("From"), 8, 44);
-    TankPeriodDate1 = ui::DatePicker(group, QStringLiteral("TankPeriodDate1"), QRect(42, 40, 110, 21), designed);
-    ui::Label(group, QStringLiteral("To"), Column2, 44);
-    TankPeriodDate2 = ui::DatePicker(group, QStringLiteral("TankPeriodDate2"), QRect(Column2 + 26, 40, 110, 21), designed);
-    ui::Button(group, QStringLiteral("Button2"), QStringLiteral("Sum Periodic Report"), QRect(8, 68, ButtonWidth, 25),
+    ui::LabelIn(group, QStringLiteral("Period:"), QRect(8, 20, 92, 21));
+    ui::LabelIn(group, QStringLiteral("From"), QRect(100, 20, 30, 21));
+    TankPeriodDate1 = ui::DatePicker(group, QStringLiteral("TankPeriodDate1"), QRect(130, 20, 100, 21), designed);
+    ui::LabelIn(group, QStringLiteral("To"), QRect(240, 20, 20, 21));
+    TankPeriodDate2 = ui::DatePicker(group, QStringLiteral("TankPeriodDate2"), QRect(262, 20, 100, 21), designed);
+    ui::Button(group, QStringLiteral("Button2"), QStringLiteral("Sum Periodic Report"), QRect(8, 44, half, 22),
                [this] { Button2Click(); });
-    ui::Button(group, QStringLiteral("Button3"), QStringLiteral("Periodic Report"), QRect(Column2, 68, ButtonWidth, 25),
+    ui::Button(group, QStringLiteral("Button3"), QStringLiteral("Periodic Report"), QRect(14 + half, 44, half, 22),
                [this] { Button3Click(); });
 
-    ui::Label(group, QStringLiteral("Report Numbers"), 8, 102);
-    ui::Label(group, QStringLiteral("From"), 8, 124);
+    ui::LabelIn(group, QStringLiteral("Report Numbers"), QRect(8, 72, 92, 21));
+    ui::LabelIn(group, QStringLiteral("From"), QRect(100, 72, 30, 21));
     UpDownTankPeriodNumber1 = ui::SpinEdit(group, QStringLiteral("TankPeriodNumber1"),
-                                           QStringLiteral("UpDownTankPeriodNumber1"), QRect(42, 120, 110, 21), 0, 10000, 0);
-    ui::Label(group, QStringLiteral("To"), Column2, 124);
-    UpDownTankPeriodNumber2 = ui::SpinEdit(group, QStringLiteral("TankPeriodNumber2"), QStringLiteral("UpDownTankPeriodNumber2"),
-                                           QRect(Column2 + 26, 120, 110, 21), 0, 10000, 0);
+                                           QStringLiteral("UpDownTankPeriodNumber1"), QRect(130, 72, 100, 21), 0,
+                                           10000, 0);
+    ui::LabelIn(group, QStringLiteral("To"), QRect(240, 72, 20, 21));
+    UpDownTankPeriodNumber2 = ui::SpinEdit(group, QStringLiteral("TankPeriodNumber2"),
+                                           QStringLiteral("UpDownTankPeriodNumber2"), QRect(262, 72, 100, 21), 0,
+                                           10000, 0);
     ui::Button(group, QStringLiteral("Button4"), QStringLiteral("Sum Periodic Report by number"),
-               QRect(8, 146, ButtonWidth, 25), [this] { Button4Click(); });
+               QRect(8, 96, inner, 22), [this] { Button4Click(); });
     ui::Button(group, QStringLiteral("Button5"), QStringLiteral("Periodic Report by number"),
-               QRect(Column2, 146, ButtonWidth, 25), [this] { Button5Click(); });
+               QRect(8, 122, inner, 22), [this] { Button5Click(); });
 }
 
 // ---- Replenish and overfilling ----

@@ -19,7 +19,7 @@ constexpr QRect Information(4, 4, 380, 276);
 constexpr QRect Tables(4, 284, 380, 46);
 constexpr QRect Reports(4, 334, 380, 46);
 // "Tank Periodic Reports": hidden at start-up; filled by the fuel stock operations.
-constexpr QRect TankPeriodicReports(4, 384, 380, 130);
+constexpr QRect TankPeriodicReports(4, 384, 380, 160);
 
 // Right column.
 constexpr QRect CashInDrawer(390, 4, 394, 122);

@@ -101,7 +101,7 @@ TEST_F(InformationLayout, TankPeriodicReportsGroupIsReservedHiddenOnTheInformati
     EXPECT_EQ(group->title(), "Tank Periodic Reports");
     EXPECT_FALSE(group->isVisibleTo(form->TabSheet2)) << "hidden at start-up";
     EXPECT_NEAR(group->width(), 370, 20);
-    EXPECT_NEAR(group->height(), 130, 10);
+    EXPECT_NEAR(group->height(), 160, 10);
 }
 
 TEST_F(InformationLayout, DesignedInvisibleControlsStayHidden)
