@@ -62,6 +62,8 @@ StringGrid::StringGrid(QWidget* parent, int fixedCols, int fixedRows)
     setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                     QAbstractItemView::AnyKeyPressed);
     setDefaultRowHeight(18);
+    // A column gets exactly the width it is given, however narrow.
+    horizontalHeader()->setMinimumSectionSize(1);
 }
 
 void StringGrid::setDefaultRowHeight(int height)

@@ -24,6 +24,7 @@ namespace framework {
 // position within [min, max] (no wrap) and writes it into the box; typing a whole number moves the
 // position to that number, held within the range; other text leaves the position alone.
 class UpDown : public QWidget {
+    Q_OBJECT
 public:
     UpDown(QLineEdit* buddy, int min, int max, int position);
     int position() const { return position_; }
@@ -49,6 +50,7 @@ private:
 // A string grid addressed as cells (column, row). The first fixedRows rows and fixedCols columns
 // are titles: shaded and not editable. The current row and column start at the first data cell.
 class StringGrid : public QTableWidget {
+    Q_OBJECT
 public:
     StringGrid(QWidget* parent, int fixedCols = 1, int fixedRows = 1);
     void setColCount(int count);

@@ -157,8 +157,6 @@ void FuelTables::LayOutGrid(StringGrid* grid, const std::vector<GridColumn>& col
     const int columnCount = static_cast<int>(columns.size());
     grid->setRowCount(dataRows + 1);
     grid->setColCount(columnCount);
-    // A column gets exactly the width given, however narrow.
-    grid->horizontalHeader()->setMinimumSectionSize(1);
 
     int space = GridClientWidth(grid) - (columnCount - 1) * grid->gridLineWidth();
     int units = 0;
