@@ -198,7 +198,7 @@ void LoadWorkspace::BuildTurnover2Group(QWidget* page)
 
 void LoadWorkspace::BuildCurrencyGroup(QWidget* page)
 {
-    QGroupBox* group = ui::Group(page, {}, QStringLiteral("Currency"), QRect(6, 406, 768, 136));
+    QGroupBox* group = ui::Group(page, {}, QStringLiteral("Currency"), QRect(6, 403, 768, 142));
     // The boxes of one currency row, left to right, with their column titles.
     struct Box {
         const char* title;
@@ -217,7 +217,7 @@ void LoadWorkspace::BuildCurrencyGroup(QWidget* page)
     const Handler getHandlers[] = {&LoadWorkspace::ButtonLoadCurrency1GetClick, &LoadWorkspace::ButtonLoadCurrency2GetClick,
                                    &LoadWorkspace::ButtonLoadCurrency3GetClick, &LoadWorkspace::ButtonLoadCurrency4GetClick};
     for (int i = 1; i <= 4; ++i) {
-        const int y = 34 + (i - 1) * 24;
+        const int y = 34 + (i - 1) * 26;
         ui::LabelIn(group, QStringLiteral("%1.").arg(i), QRect(8, y, 14, FieldHeight));
         ui::Check(group, Name("LoadCurrency%1Active", i), QStringLiteral("Act"), QRect(22, y, 42, FieldHeight));
         for (const Box& box : boxes)

@@ -1,4 +1,6 @@
-// One application object for the whole test run, on the offscreen platform.
+// One application object for the whole test run, on the offscreen platform, with the window's font.
+
+#include "app/Startup.h"
 
 #include <QApplication>
 #include <gmock/gmock.h>
@@ -9,5 +11,6 @@ int main(int argc, char** argv)
     ::testing::InitGoogleMock(&argc, argv);
     QApplication application(argc, argv);
     QApplication::setApplicationDisplayName(QStringLiteral("Tillmate"));
+    SetApplicationFont(); // layouts are checked at the window's own font
     return RUN_ALL_TESTS();
 }
