@@ -34,6 +34,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -315,10 +316,16 @@ void TFormMain::TabSheet16MouseMove() { SetAppCursor(crArrow); }
 bool TFormMain::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == Label250) {
-        if (event->type() == QEvent::MouseMove)
+        if (event->type() == QEvent::MouseMove) {
             Label250MouseMove();
-        else if (event->type() == QEvent::MouseButtonRelease)
-            Label250Click();
+            return true;
+        }
+        if (event->type() == QEvent::MouseButtonRelease) {
+            const auto* mouse = static_cast<QMouseEvent*>(event);
+            if (mouse->button() == Qt::LeftButton && Label250->rect().contains(mouse->position().toPoint()))
+                Label250Click();
+            return true;
+        }
     } else if (watched == TabSheet16 && event->type() == QEvent::MouseMove) {
         TabSheet16MouseMove();
     }

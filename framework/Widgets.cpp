@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpressionValidator>
 #include <QToolButton>
 
 namespace framework {
@@ -204,6 +205,7 @@ QComboBox* Combo(QWidget* parent, const QString& name, const QRect& geometry, co
 {
     auto* combo = place(new QComboBox(parent), name, geometry);
     combo->setEditable(editable);
+    combo->setInsertPolicy(QComboBox::NoInsert);
     combo->addItems(items);
     combo->setCurrentIndex(-1);
     return combo;
@@ -249,6 +251,13 @@ framework::UpDown* SpinEdit(QWidget* parent, const QString& editName, const QStr
     auto* upDown = new framework::UpDown(edit, min, max, position);
     return place(upDown, upDownName,
                  QRect(geometry.right() - spinnerWidth + 1, geometry.top(), spinnerWidth, geometry.height()));
+}
+
+void LimitTyping(QLineEdit* edit, int maxLength)
+{
+    const QRegularExpression upTo(QStringLiteral("^.{0,%1}$").arg(maxLength),
+                                  QRegularExpression::DotMatchesEverythingOption);
+    edit->setValidator(new QRegularExpressionValidator(upTo, edit));
 }
 
 framework::StringGrid* Grid(QWidget* parent, const QString& name, const QRect& geometry, int fixedCols,

@@ -106,6 +106,10 @@ framework::UpDown* SpinEdit(QWidget* parent, const QString& editName, const QStr
 framework::StringGrid* Grid(QWidget* parent, const QString& name, const QRect& geometry, int fixedCols = 1,
                             int fixedRows = 1);
 
+// Limits what the user can type into `edit` to `maxLength` characters; unlike QLineEdit's own
+// limit, text set by the program (an answer of the module) is shown whole.
+void LimitTyping(QLineEdit* edit, int maxLength);
+
 // Control lookups by object name below `root`, for code that works on a family of named controls.
 template <class T> T* Find(const QObject* root, const QString& name)
 {

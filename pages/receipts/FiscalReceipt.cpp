@@ -126,12 +126,20 @@ void FiscalReceipt::BuildPage()
 
 // Department, unit, tax, price, quantity, name: the first field that does not convert ends the
 // operation before anything is sent. Tax group and department are typed from 1, sent from 0.
+namespace {
+// A number typed from 1 as the library's index from 0, wrapping like 32-bit arithmetic.
+int IndexFromOne(const QString& text)
+{
+    return static_cast<int>(static_cast<uint32_t>(StrToInt(text)) - 1u);
+}
+} // namespace
+
 FiscalReceipt::Item FiscalReceipt::ReadItem() const
 {
     Item item;
-    item.departIndex = StrToInt(FiscalReceiptItemDepart->text()) - 1;
+    item.departIndex = IndexFromOne(FiscalReceiptItemDepart->text());
     item.unit = ToDevice(FiscalReceiptItemUnit->text());
-    item.taxIndex = StrToInt(FiscalReceiptItemTax->text()) - 1;
+    item.taxIndex = IndexFromOne(FiscalReceiptItemTax->text());
     item.price = ParseAmount(FiscalReceiptItemPrice->text());
     item.quantity = ParseAmount(FiscalReceiptItemQuantity->text());
     item.name = ToDevice(FiscalReceiptItemName->text());

@@ -84,7 +84,7 @@ void ReceiptOptions::BuildServiceGroups()
         ui::Label(group, QStringLiteral("%1.").arg(n), 8, y + 3);
         row.rate = ui::Edit(group, QStringLiteral("pvRate%1").arg(n), {24, y, 64, layout::RowHeight},
                             i == 0 ? QStringLiteral("0.702804") : QString());
-        row.rate->setMaxLength(10);
+        ui::LimitTyping(row.rate, 10);
         row.dateFrom = ui::DatePicker(group, QStringLiteral("pvDateFrom%1").arg(n), {92, y, 90, layout::RowHeight},
                                       QDate(2013, 8, 15));
         row.dateTill = ui::DatePicker(group, QStringLiteral("pvDateTill%1").arg(n), {186, y, 90, layout::RowHeight},

@@ -99,8 +99,8 @@ void TaxCurrencyClock::QueryVatRate(int index, QLineEdit* rateBox)
 void TaxCurrencyClock::SendCurrency(int index, const QString& nameText, const QString& rateText)
 {
     RunOperation(form_, "SetCurrency", [&] {
-        const QByteArray name = ToDevice(nameText);
         const double rate = StrToFloat(rateText);
+        const QByteArray name = ToDevice(nameText);
         return device::SetCurrency(index, name.constData(), rate);
     });
 }

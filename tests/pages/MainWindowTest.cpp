@@ -2,7 +2,9 @@
 
 #include "framework/Cursor.h"
 
+#include <QApplication>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QUrl>
@@ -110,6 +112,26 @@ TEST_F(MainWindow, AboutPageShowsTheProductAndOpensTheWebLink)
     ASSERT_EQ(opened.size(), 1);
     EXPECT_EQ(opened[0].host(), TFormMain::WebAddress);
     EXPECT_TRUE(calls().empty());
+}
+
+TEST_F(MainWindow, TheMouseOverTheLinkAndThePageDrivesTheirHandlers)
+{
+    int opened = 0;
+    form->setUrlOpener([&](const QUrl&) { ++opened; });
+    auto send = [](QWidget* target, QEvent::Type type, Qt::MouseButton button) {
+        const QPointF at(3, 3);
+        QMouseEvent event(type, at, target->mapToGlobal(at), button,
+                          type == QEvent::MouseMove ? Qt::NoButton : button, Qt::NoModifier);
+        QApplication::sendEvent(target, &event);
+    };
+    send(form->Label250, QEvent::MouseMove, Qt::NoButton);
+    EXPECT_EQ(framework::AppCursor(), framework::crHandPoint) << "the move stays with the link";
+    send(form->TabSheet16, QEvent::MouseMove, Qt::NoButton);
+    EXPECT_EQ(framework::AppCursor(), framework::crArrow);
+    send(form->Label250, QEvent::MouseButtonRelease, Qt::RightButton);
+    EXPECT_EQ(opened, 0);
+    send(form->Label250, QEvent::MouseButtonRelease, Qt::LeftButton);
+    EXPECT_EQ(opened, 1);
 }
 
 TEST_F(MainWindow, LinkCursorStaysUntilTheBareAboutAreaOrTheNextOperation)

@@ -1,5 +1,7 @@
 #include "FormFixture.h"
 
+#include <QTest>
+
 #include <QRadioButton>
 
 using namespace testing_support;
@@ -102,9 +104,16 @@ TEST_F(SettingsReceiptOptions, SetPrintCurrencyRowSendsRowPrintRateAndBothDays)
     EXPECT_THAT(boxes(), ElementsAre(ErrorBox("SetPrintVal(2): error 6")));
 }
 
-TEST_F(SettingsReceiptOptions, TheRateBoxHoldsTenCharacters)
+TEST_F(SettingsReceiptOptions, TheRateBoxTakesTenTypedCharactersButShowsALongerAnswerWhole)
 {
-    EXPECT_EQ(find<QLineEdit>("pvRate1")->maxLength(), 10);
+    auto* rate = find<QLineEdit>("pvRate1");
+    rate->clear();
+    QTest::keyClicks(rate, "0.12345678901");
+    EXPECT_EQ(rate->text(), "0.12345678");
+
+    device.setAnswer(303, "1\x1c" "0\x1c" "1.2345678901\x1c" "20150101\x1c" "20151231\x1c");
+    click("pvGet1");
+    EXPECT_EQ(rate->text(), "1.2345678901");
 }
 
 TEST_F(SettingsReceiptOptions, GetPrintCurrencyRowFillsTheRowFromFiveFields)

@@ -49,6 +49,15 @@ TEST_F(SettingsTaxCurrencyClock, ARateThatIsNoNumberIsReportedAndNothingSent)
     EXPECT_THAT(calls(), IsEmpty());
 }
 
+TEST_F(SettingsTaxCurrencyClock, TheCurrencyRateIsConvertedBeforeTheName)
+{
+    type("CurName2", QString::fromUtf8("\xe4\xb8\xad"));
+    type("CurRate2", "21,5");
+    click("ButtonSetCur2");
+    EXPECT_THAT(boxes(), ElementsAre(ExceptionBox("SetCurrency", "'21,5' is not a valid floating point value")));
+    EXPECT_THAT(calls(), IsEmpty());
+}
+
 TEST_F(SettingsTaxCurrencyClock, NonzeroResultsAreReportedUnderTheirNames)
 {
     type("Tax1Rate", "5");

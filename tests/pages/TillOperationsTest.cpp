@@ -1,5 +1,7 @@
 #include "FormFixture.h"
 
+#include <QTest>
+
 #include "framework/Cursor.h"
 
 using namespace testing_support;
@@ -158,4 +160,9 @@ TEST_F(TillOperations, DisplayParamsSendTheSelectedPositionsCodeFirst)
         click("Button15");
         EXPECT_THAT(calls(), ElementsAre(Call("SetDispParam", c.sentCode, c.sentType)));
     }
+    // Typed text and Enter select nothing new: the lists keep their two items.
+    auto* code = find<QComboBox>("DispCodeType");
+    code->setEditText("Utf");
+    QTest::keyClick(code->lineEdit(), Qt::Key_Return);
+    EXPECT_EQ(code->count(), 2);
 }
