@@ -130,13 +130,7 @@ TEST_F(FiscalReceiptPage, PaymentAmountsLandInTheLibrarysOrder)
 
 TEST_F(FiscalReceiptPage, AFieldThatDoesNotConvertIsReportedAndNothingIsSent)
 {
-    struct Case {
-        std::vector<std::pair<QString, QString>> typed;
-        const char* button;
-        const char* operation;
-        QString message;
-    };
-    const Case cases[] = {
+    const RefusedInput cases[] = {
         {{{"FiscalReceiptItemTax", ""}}, "ButtonFiscalReceiptItemSale", "PrintRecItemDepart",
          "'' is not a valid integer value"},
         // The department is converted first, then tax, then price.
@@ -163,17 +157,8 @@ TEST_F(FiscalReceiptPage, AFieldThatDoesNotConvertIsReportedAndNothingIsSent)
          "PrintCommentLine",
          QString::fromUtf8("'\xe4\xb8\xad' contains a character that the device code page cannot represent")},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.button);
-        createForm();
-        typeItem();
-        for (const auto& [box, value] : c.typed)
-            type(box, value);
-        messages.clear();
-        click(c.button);
-        EXPECT_THAT(calls(), IsEmpty());
-        EXPECT_THAT(boxes(), ElementsAre(ExceptionBox(c.operation, c.message)));
-    }
+    for (const RefusedInput& c : cases)
+        expectRefused(c, [this] { typeItem(); });
 }
 
 TEST_F(FiscalReceiptPage, ItemFieldsAtTheirEdges)

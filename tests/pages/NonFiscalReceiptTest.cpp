@@ -78,13 +78,7 @@ TEST_F(NonFiscalReceiptPage, ANonzeroResultIsReportedUnderTheFunctionName)
 
 TEST_F(NonFiscalReceiptPage, AnAmountThatDoesNotConvertIsReportedAndNothingIsSent)
 {
-    struct Case {
-        std::vector<std::pair<QString, QString>> typed;
-        const char* button;
-        const char* operation;
-        QString message;
-    };
-    const Case cases[] = {
+    const RefusedInput cases[] = {
         {{{"NonFiscalReceiptDepositPrice", "1,5"}}, "ButtonNonFiscalReceiptDepositVoid", "PrintDepositRefund",
          "'1,5' is not a valid floating point value"},
         // Price is converted before quantity.
@@ -96,16 +90,8 @@ TEST_F(NonFiscalReceiptPage, AnAmountThatDoesNotConvertIsReportedAndNothingIsSen
          "PrintDepositReceive",
          QString::fromUtf8("'\xe4\xb8\xad' contains a character that the device code page cannot represent")},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.button);
-        createForm();
-        for (const auto& [box, value] : c.typed)
-            type(box, value);
-        messages.clear();
-        click(c.button);
-        EXPECT_THAT(calls(), IsEmpty());
-        EXPECT_THAT(boxes(), ElementsAre(ExceptionBox(c.operation, c.message)));
-    }
+    for (const RefusedInput& c : cases)
+        expectRefused(c);
 }
 
 TEST_F(NonFiscalReceiptPage, EmptyBoxesAndOddAttributesStillPrint)

@@ -23,6 +23,21 @@ void FormFixture::createForm()
     form->setUrlOpener([](const QUrl&) {});
 }
 
+void FormFixture::expectRefused(const RefusedInput& input, const std::function<void()>& prepare)
+{
+    SCOPED_TRACE(input.button);
+    createForm();
+    if (prepare)
+        prepare();
+    for (const auto& [box, value] : input.typed)
+        type(box, value);
+    messages.clear();
+    device.clearCalls();
+    click(input.button);
+    EXPECT_THAT(calls(), ::testing::IsEmpty());
+    EXPECT_THAT(boxes(), ::testing::ElementsAre(ExceptionBox(input.operation, input.message)));
+}
+
 void FormFixture::type(const QString& edit, const QString& value) const
 {
     find<QLineEdit>(edit)->setText(value);

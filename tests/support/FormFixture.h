@@ -15,6 +15,7 @@
 #include <QTimeEdit>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <functional>
 #include <memory>
 
 namespace testing_support {
@@ -44,6 +45,16 @@ protected:
     void click(const QString& button) const;
     void check(const QString& box, bool checked) const;
     void select(const QString& combo, int index) const;
+
+    // A field typed wrong: the button reports `message` under `operation` and sends nothing.
+    struct RefusedInput {
+        std::vector<std::pair<QString, QString>> typed; // edit box, text
+        const char* button;
+        const char* operation;
+        QString message;
+    };
+    // Types the case's fields (after `prepare`, on a fresh window), clicks and checks the report.
+    void expectRefused(const RefusedInput& input, const std::function<void()>& prepare = {});
 
     const std::vector<DeviceCall>& calls() const { return device.calls(); }
     const std::vector<ShownBox>& boxes() const { return messages.boxes(); }
