@@ -178,8 +178,13 @@ QLabel* LabelIn(QWidget* parent, const QString& text, const QRect& geometry, con
 QLineEdit* Edit(QWidget* parent, const QString& name, const QRect& geometry, const QString& text)
 {
     auto* edit = place(new QLineEdit(parent), name, geometry);
+    // Text the program puts into a box (setText, which clears the modified flag that typing sets)
+    // shows from its start, as a long answer is read left to right.
+    QObject::connect(edit, &QLineEdit::textChanged, edit, [edit] {
+        if (!edit->isModified())
+            edit->setCursorPosition(0);
+    });
     edit->setText(text);
-    edit->setCursorPosition(0);
     return edit;
 }
 

@@ -1,11 +1,13 @@
 // Renders every page of the console window, hidden ones included, to PNG files.
-//   tillmate_screenshots OUTPUT_FOLDER
-// Runs on the device library it finds (the emulator by default); no device call is made.
+//   tillmate_screenshots OUTPUT_FOLDER [--read]
+// Runs on the device library it finds (the emulator by default). With --read it first presses
+// every "Get" of the Settings and Information pages, so the pages show the module's answers.
 
 #include "app/FormMain.h"
 #include "device/DeviceLibrary.h"
 
 #include <QApplication>
+#include <QPushButton>
 #include <QDir>
 #include <QTabWidget>
 #include <QTextStream>
@@ -43,11 +45,16 @@ int main(int argc, char** argv)
     font.setFamilies({QStringLiteral("Tahoma"), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
     font.setPixelSize(11);
     QApplication::setFont(font);
-    const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots");
+    const QString folder = argc > 1 && argv[1][0] != '-' ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots");
     QDir().mkpath(folder);
     device::Load(nullptr);
 
     TFormMain form;
+    if (application.arguments().contains(QStringLiteral("--read")))
+        for (QWidget* page : {form.TabSheet1, form.TabSheet2})
+            for (QPushButton* button : page->findChildren<QPushButton*>())
+                if (button->text() == QStringLiteral("Get"))
+                    button->click();
     form.show();
     QApplication::processEvents();
     saveEveryPage(form.PageControl1, form, folder, QString(), [] {});
