@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QRadioButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QUrl>
 
@@ -143,4 +144,15 @@ TEST_F(MainWindow, LinkCursorStaysUntilTheBareAboutAreaOrTheNextOperation)
     form->Label250MouseMove();
     framework::RunOperation(*form, "PrintXReport", [] { return device::PrintXReport(); });
     EXPECT_EQ(framework::AppCursor(), framework::crDefault) << "EndBusy restores the cursor saved at start";
+}
+
+TEST_F(MainWindow, EveryControlNameIsUnique)
+{
+    std::map<QString, int> seen;
+    for (const QWidget* widget : form->findChildren<QWidget*>())
+        if (!widget->objectName().isEmpty() && !widget->objectName().startsWith("qt_") &&
+            !qobject_cast<const QTabBar*>(widget->parentWidget())) // the tab bars' own scroll buttons
+            ++seen[widget->objectName()];
+    for (const auto& [name, count] : seen)
+        EXPECT_EQ(count, 1) << name.toStdString();
 }
