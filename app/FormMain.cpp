@@ -2,8 +2,6 @@
 
 #include "Logo.h"
 
-#include "framework/Codecs.h"
-#include "framework/Widgets.h"
 #include "pages/PageLayout.h"
 #include "pages/fuel/FuelSales.h"
 #include "pages/fuel/FuelStock.h"
@@ -25,17 +23,13 @@
 #include "pages/settings/PrinterSettings.h"
 #include "pages/settings/TaxCurrencyClock.h"
 
-#include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDesktopServices>
 #include <QEvent>
-#include <QGroupBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QLocale>
 #include <QMouseEvent>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QTabWidget>

@@ -4,6 +4,7 @@
 // every "Get" of the Settings and Information pages, so the pages show the module's answers.
 
 #include "app/FormMain.h"
+#include "app/Startup.h"
 #include "device/DeviceLibrary.h"
 
 #include <QApplication>
@@ -41,10 +42,7 @@ void saveEveryPage(QTabWidget* control, TFormMain& form, const QString& folder, 
 int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
-    QFont font(QStringLiteral("Tahoma"));
-    font.setFamilies({QStringLiteral("Tahoma"), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
-    font.setPixelSize(11);
-    QApplication::setFont(font);
+    SetApplicationFont();
     const QString folder = argc > 1 && argv[1][0] != '-' ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots");
     QDir().mkpath(folder);
     device::Load(nullptr);
