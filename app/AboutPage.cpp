@@ -7,8 +7,7 @@
 
 #include <QLabel>
 
-void TFormMain::BuildAboutPage()
-{
+void TFormMain::BuildAboutPage() {
     QWidget* page = TabSheet16;
     page->setMouseTracking(true);
     page->installEventFilter(this);
@@ -17,8 +16,9 @@ void TFormMain::BuildAboutPage()
     logo->setPixmap(DrawLogo(276, 91));
 
     const int x = 24;
-    QLabel* product = ui::LabelIn(page, QStringLiteral("Tillmate - service console for the Quenta fiscal modules "
-                                                       "QuentaE and Fuel-QuentaE"),
+    QLabel* product = ui::LabelIn(page,
+                                  QStringLiteral("Tillmate - service console for the Quenta fiscal modules "
+                                                 "QuentaE and Fuel-QuentaE"),
                                   QRect(x, 132, 600, 18), QStringLiteral("LabelProduct"));
     QFont bold = product->font();
     bold.setBold(true);

@@ -43,8 +43,7 @@ const QString TFormMain::WebAddress = QStringLiteral("www.tillmate.example");
 
 TFormMain::TFormMain(Clock clock, QWidget* parent)
     : FormBase(parent), clock_(std::move(clock)),
-      openUrl_([](const QUrl& url) { QDesktopServices::openUrl(url); })
-{
+      openUrl_([](const QUrl& url) { QDesktopServices::openUrl(url); }) {
     setObjectName(QStringLiteral("FormMain"));
     setWindowTitle(QStringLiteral("Dravik EngineerinG. Tillmate QuentaE"));
     setWindowIcon(QIcon(DrawIcon()));
@@ -82,8 +81,7 @@ TFormMain::~TFormMain() = default;
 
 namespace {
 
-QWidget* addPage(QTabWidget* control, const char* name, const QString& caption)
-{
+QWidget* addPage(QTabWidget* control, const char* name, const QString& caption) {
     auto* page = new QWidget;
     page->setObjectName(QString::fromLatin1(name));
     control->addTab(page, caption);
@@ -91,8 +89,7 @@ QWidget* addPage(QTabWidget* control, const char* name, const QString& caption)
 }
 
 // Sub-pages show their tabs at the bottom and fill their page.
-QTabWidget* subPageControl(QWidget* page, const char* name)
-{
+QTabWidget* subPageControl(QWidget* page, const char* name) {
     auto* control = new QTabWidget(page);
     control->setObjectName(QString::fromLatin1(name));
     control->setTabPosition(QTabWidget::South);
@@ -100,15 +97,13 @@ QTabWidget* subPageControl(QWidget* page, const char* name)
     return control;
 }
 
-void hideTab(QTabWidget* control, QWidget* page)
-{
+void hideTab(QTabWidget* control, QWidget* page) {
     control->setTabVisible(control->indexOf(page), false);
 }
 
 } // namespace
 
-void TFormMain::BuildPages()
-{
+void TFormMain::BuildPages() {
     PageControl1 = new QTabWidget(this);
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
     PageControl1->setGeometry(0, 0, 792, 602);
@@ -139,13 +134,11 @@ void TFormMain::BuildPages()
     TabSheet14 = addPage(PageControl2, "TabSheet14", QStringLiteral("Fuel"));
 }
 
-template <class T> T* TFormMain::control(const char* name) const
-{
+template <class T> T* TFormMain::control(const char* name) const {
     return findChild<T*>(QString::fromLatin1(name));
 }
 
-void TFormMain::FormCreate()
-{
+void TFormMain::FormCreate() {
     // 1. Version in the caption.
     setWindowTitle(windowTitle() + QStringLiteral(" v1.1"));
 
@@ -198,7 +191,8 @@ void TFormMain::FormCreate()
 
     // 11. Credit buttons 30 to the left.
     for (int i = 1; i <= 8; ++i) {
-        for (const QString& name : {QStringLiteral("ButtonCredit%1Set").arg(i), QStringLiteral("ButtonCredit%1Get").arg(i)})
+        for (const QString& name :
+             {QStringLiteral("ButtonCredit%1Set").arg(i), QStringLiteral("ButtonCredit%1Get").arg(i)})
             if (auto* button = control<QWidget>(qPrintable(name)))
                 button->move(button->x() - 30, button->y());
     }
@@ -286,8 +280,7 @@ void TFormMain::FormCreate()
     fuelTables_->LayOutAllGrids();
 }
 
-void TFormMain::showEvent(QShowEvent* event)
-{
+void TFormMain::showEvent(QShowEvent* event) {
     FormBase::showEvent(event);
     if (centred_)
         return;
@@ -298,17 +291,19 @@ void TFormMain::showEvent(QShowEvent* event)
     }
 }
 
-void TFormMain::Label250Click()
-{
+void TFormMain::Label250Click() {
     openUrl_(QUrl(QStringLiteral("https://") + WebAddress));
 }
 
-void TFormMain::Label250MouseMove() { SetAppCursor(crHandPoint); }
+void TFormMain::Label250MouseMove() {
+    SetAppCursor(crHandPoint);
+}
 
-void TFormMain::TabSheet16MouseMove() { SetAppCursor(crArrow); }
+void TFormMain::TabSheet16MouseMove() {
+    SetAppCursor(crArrow);
+}
 
-bool TFormMain::eventFilter(QObject* watched, QEvent* event)
-{
+bool TFormMain::eventFilter(QObject* watched, QEvent* event) {
     if (watched == Label250) {
         if (event->type() == QEvent::MouseMove) {
             Label250MouseMove();

@@ -58,27 +58,27 @@ public:
 
     // The page control and its pages, by their names.
     QTabWidget* PageControl1 = nullptr;
-    QWidget* TabSheet1 = nullptr;  // Settings
-    QWidget* TabSheet2 = nullptr;  // Information
-    QWidget* TabSheet3 = nullptr;  // Fiscal Receipt
-    QWidget* TabSheet4 = nullptr;  // NonFiscal Receipt
-    QWidget* TabSheet5 = nullptr;  // Other
-    QWidget* TabSheet6 = nullptr;  // Fuel
-    QWidget* TabSheet7 = nullptr;  // Service
-    QWidget* TabSheet9 = nullptr;  // Load
-    QWidget* TabSheet15 = nullptr; // Journal
-    QWidget* TabSheet16 = nullptr; // About
-    QWidget* TabSheet18 = nullptr; // Info
-    QTabWidget* Totals = nullptr;  // the Fuel page's sub-pages
-    QWidget* TabSheet8 = nullptr;  // Fuel: Settings
-    QWidget* TabSheet12 = nullptr; // Fuel: Receipt
-    QWidget* TabSheet13 = nullptr; // Fuel: Other
-    QWidget* TabSheet17 = nullptr; // Fuel: Totals
+    QWidget* TabSheet1 = nullptr;       // Settings
+    QWidget* TabSheet2 = nullptr;       // Information
+    QWidget* TabSheet3 = nullptr;       // Fiscal Receipt
+    QWidget* TabSheet4 = nullptr;       // NonFiscal Receipt
+    QWidget* TabSheet5 = nullptr;       // Other
+    QWidget* TabSheet6 = nullptr;       // Fuel
+    QWidget* TabSheet7 = nullptr;       // Service
+    QWidget* TabSheet9 = nullptr;       // Load
+    QWidget* TabSheet15 = nullptr;      // Journal
+    QWidget* TabSheet16 = nullptr;      // About
+    QWidget* TabSheet18 = nullptr;      // Info
+    QTabWidget* Totals = nullptr;       // the Fuel page's sub-pages
+    QWidget* TabSheet8 = nullptr;       // Fuel: Settings
+    QWidget* TabSheet12 = nullptr;      // Fuel: Receipt
+    QWidget* TabSheet13 = nullptr;      // Fuel: Other
+    QWidget* TabSheet17 = nullptr;      // Fuel: Totals
     QTabWidget* PageControl2 = nullptr; // the Load page's sub-pages
-    QWidget* TabSheet10 = nullptr; // Load: Service
-    QWidget* TabSheet11 = nullptr; // Load: Report
-    QWidget* TabSheet14 = nullptr; // Load: Fuel
-    QLabel* Label250 = nullptr;    // the web link on the About page
+    QWidget* TabSheet10 = nullptr;      // Load: Service
+    QWidget* TabSheet11 = nullptr;      // Load: Report
+    QWidget* TabSheet14 = nullptr;      // Load: Fuel
+    QLabel* Label250 = nullptr;         // the web link on the About page
 
     // The modules, for the routines one module lends another.
     pages::settings::HeaderFooter& headerFooter() { return *headerFooter_; }

@@ -8,8 +8,7 @@
 namespace {
 
 // The mark: a receipt strip curling out of a till, in the product's teal.
-void drawMark(QPainter& p, const QRectF& box)
-{
+void drawMark(QPainter& p, const QRectF& box) {
     const QColor teal(0, 122, 128);
     const QColor paper(250, 250, 246);
     p.setPen(Qt::NoPen);
@@ -38,8 +37,7 @@ void drawMark(QPainter& p, const QRectF& box)
 
 } // namespace
 
-QPixmap DrawLogo(int width, int height)
-{
+QPixmap DrawLogo(int width, int height) {
     QPixmap pixmap(width, height);
     pixmap.fill(Qt::transparent);
     QPainter p(&pixmap);
@@ -67,8 +65,7 @@ QPixmap DrawLogo(int width, int height)
     return pixmap;
 }
 
-QPixmap DrawIcon()
-{
+QPixmap DrawIcon() {
     QPixmap pixmap(32, 32);
     pixmap.fill(Qt::transparent);
     QPainter p(&pixmap);

@@ -8,16 +8,15 @@
 #include <QApplication>
 #include <QFont>
 
-void SetApplicationFont()
-{
+void SetApplicationFont() {
     QFont font(QStringLiteral("Tahoma"));
-    font.setFamilies({QStringLiteral("Tahoma"), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    font.setFamilies(
+        {QStringLiteral("Tahoma"), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
     font.setPixelSize(11);
     QApplication::setFont(font);
 }
 
-int RunConsole(const std::function<bool(QString* error)>& load)
-{
+int RunConsole(const std::function<bool(QString* error)>& load) {
     QString error;
     if (!load(&error)) {
         framework::ShowMessageBox(QStringLiteral("Error"),

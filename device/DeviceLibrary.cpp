@@ -4,16 +4,16 @@
 
 namespace device {
 
-FunctionTable& Functions()
-{
+FunctionTable& Functions() {
     static FunctionTable table;
     return table;
 }
 
-void Install(const FunctionTable& table) { Functions() = table; }
+void Install(const FunctionTable& table) {
+    Functions() = table;
+}
 
-bool Load(QString* error)
-{
+bool Load(QString* error) {
     void* handle = dlopen(LibraryName, RTLD_NOW | RTLD_LOCAL);
     if (!handle) {
         if (error)
@@ -21,7 +21,7 @@ bool Load(QString* error)
         return false;
     }
     FunctionTable table;
-#define TILLCORE_RESOLVE(result, name, params, args)                                                     \
+#define TILLCORE_RESOLVE(result, name, params, args)                                                         \
     table.name = reinterpret_cast<result(*) params>(dlsym(handle, #name));
     TILLCORE_FUNCTIONS(TILLCORE_RESOLVE)
 #undef TILLCORE_RESOLVE

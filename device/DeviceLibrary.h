@@ -30,13 +30,12 @@ bool Load(QString* error);
 // Replaces the table (the tests' recording device does this).
 void Install(const FunctionTable& table);
 
-#define TILLCORE_WRAPPER(result, name, params, args)                                                     \
-    inline result name params                                                                            \
-    {                                                                                                    \
-        auto function = Functions().name;                                                                \
-        if (!function)                                                                                   \
-            throw framework::Exception(QStringLiteral("Device library has no function " #name));       \
-        return function args;                                                                            \
+#define TILLCORE_WRAPPER(result, name, params, args)                                                         \
+    inline result name params {                                                                              \
+        auto function = Functions().name;                                                                    \
+        if (!function)                                                                                       \
+            throw framework::Exception(QStringLiteral("Device library has no function " #name));             \
+        return function args;                                                                                \
     }
 TILLCORE_FUNCTIONS(TILLCORE_WRAPPER)
 #undef TILLCORE_WRAPPER
@@ -47,8 +46,7 @@ class AnswerBuffer {
 public:
     static constexpr int Size = 1024;
     char* data() { return bytes_.data(); }
-    const char* text()
-    {
+    const char* text() {
         bytes_.back() = '\0';
         return bytes_.data();
     }

@@ -124,7 +124,8 @@ extern "C" {
   X(unsigned int, LoadJournalCrc, (int mode, const char* text, int length), (mode, text, length))
 /* clang-format on */
 
-#define TILLCORE_DECLARE(result, name, params, args) __attribute__((visibility("default"))) result name params;
+#define TILLCORE_DECLARE(result, name, params, args)                                                         \
+    __attribute__((visibility("default"))) result name params;
 TILLCORE_FUNCTIONS(TILLCORE_DECLARE)
 #undef TILLCORE_DECLARE
 

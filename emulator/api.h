@@ -9,4 +9,4 @@ namespace tc {
 #define TC_DECLARE_IMPL(result, name, params, args) result name params;
 TILLCORE_FUNCTIONS(TC_DECLARE_IMPL)
 #undef TC_DECLARE_IMPL
-}  // namespace tc
+} // namespace tc

@@ -3,11 +3,12 @@
 #include "api.h"
 #include "trace.h"
 
-#define TC_EXPORT(result, name, params, args)                                   \
-  extern "C" __attribute__((visibility("default"))) result name params {        \
-    tc::TraceCall call;                                                         \
-    result r = tc::name args;                                                   \
-    if (call.enabled()) call.finish(#name, static_cast<long long>(r), tc::argText args); \
-    return r;                                                                   \
-  }
+#define TC_EXPORT(result, name, params, args)                                                                \
+    extern "C" __attribute__((visibility("default"))) result name params {                                   \
+        tc::TraceCall call;                                                                                  \
+        result r = tc::name args;                                                                            \
+        if (call.enabled())                                                                                  \
+            call.finish(#name, static_cast<long long>(r), tc::argText args);                                 \
+        return r;                                                                                            \
+    }
 TILLCORE_FUNCTIONS(TC_EXPORT)

@@ -9,23 +9,24 @@ namespace framework {
 
 namespace {
 
-Exception notAnInteger(const QString& text)
-{
+Exception notAnInteger(const QString& text) {
     return Exception(QStringLiteral("'%1' is not a valid integer value").arg(text));
 }
 
-Exception notAFloat(const QString& text)
-{
+Exception notAFloat(const QString& text) {
     return Exception(QStringLiteral("'%1' is not a valid floating point value").arg(text));
 }
 
-bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
-bool isHexDigit(QChar c) { return isDigit(c) || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F'); }
+bool isDigit(QChar c) {
+    return c >= u'0' && c <= u'9';
+}
+bool isHexDigit(QChar c) {
+    return isDigit(c) || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F');
+}
 
 } // namespace
 
-int HexDigitValue(char c)
-{
+int HexDigitValue(char c) {
     const signed char s = static_cast<signed char>(c);
     if (s >= '0' && s <= '9')
         return s - '0';
@@ -36,21 +37,18 @@ int HexDigitValue(char c)
     return 0;
 }
 
-int HexDigitValue(QChar c)
-{
+int HexDigitValue(QChar c) {
     return c.unicode() < 0x80 ? HexDigitValue(static_cast<char>(c.unicode())) : 0;
 }
 
-int32_t ParseHex(const QString& text)
-{
+int32_t ParseHex(const QString& text) {
     uint32_t value = 0;
     for (QChar c : text)
         value = value * 16u + static_cast<uint32_t>(HexDigitValue(c));
     return static_cast<int32_t>(value);
 }
 
-int SplitFields(const char* buffer, QByteArray* fields, int n)
-{
+int SplitFields(const char* buffer, QByteArray* fields, int n) {
     if (n <= 0 || buffer == nullptr)
         return 0;
     int count = 0;
@@ -70,13 +68,11 @@ int SplitFields(const char* buffer, QByteArray* fields, int n)
     return count;
 }
 
-int SplitFields(const char* buffer, std::vector<QByteArray>& fields)
-{
+int SplitFields(const char* buffer, std::vector<QByteArray>& fields) {
     return SplitFields(buffer, fields.data(), static_cast<int>(fields.size()));
 }
 
-std::vector<QByteArray> SplitAnswer(const char* buffer, int n, int* count)
-{
+std::vector<QByteArray> SplitAnswer(const char* buffer, int n, int* count) {
     std::vector<QByteArray> fields(static_cast<size_t>(std::max(n, 0)));
     const int counted = SplitFields(buffer, fields);
     if (count)
@@ -84,15 +80,13 @@ std::vector<QByteArray> SplitAnswer(const char* buffer, int n, int* count)
     return fields;
 }
 
-const char* NextField(const char* position)
-{
+const char* NextField(const char* position) {
     while (*position != '\0' && *position != FS)
         ++position;
     return *position == FS ? position + 1 : position;
 }
 
-QByteArray TakeToken(QByteArray& source, char delimiter)
-{
+QByteArray TakeToken(QByteArray& source, char delimiter) {
     const qsizetype at = source.indexOf(delimiter);
     if (at < 0) {
         QByteArray token = source;
@@ -104,8 +98,7 @@ QByteArray TakeToken(QByteArray& source, char delimiter)
     return token;
 }
 
-bool TryStrToInt(const QString& text, int32_t& value)
-{
+bool TryStrToInt(const QString& text, int32_t& value) {
     qsizetype i = 0;
     const qsizetype n = text.size();
     while (i < n && text[i] == u' ')
@@ -160,22 +153,19 @@ bool TryStrToInt(const QString& text, int32_t& value)
     return true;
 }
 
-int32_t StrToInt(const QString& text)
-{
+int32_t StrToInt(const QString& text) {
     int32_t value = 0;
     if (!TryStrToInt(text, value))
         throw notAnInteger(text);
     return value;
 }
 
-int32_t StrToIntDef(const QString& text, int32_t defaultValue)
-{
+int32_t StrToIntDef(const QString& text, int32_t defaultValue) {
     int32_t value = 0;
     return TryStrToInt(text, value) ? value : defaultValue;
 }
 
-double StrToFloat(const QString& text)
-{
+double StrToFloat(const QString& text) {
     qsizetype begin = 0;
     qsizetype end = text.size();
     while (begin < end && text[begin] == u' ')
@@ -186,7 +176,10 @@ double StrToFloat(const QString& text)
     // Check the form by hand: from_chars alone would accept "inf", "nan" and hexadecimal floats.
     QByteArray ascii;
     qsizetype i = begin;
-    auto take = [&] { ascii.append(static_cast<char>(text[i].unicode())); ++i; };
+    auto take = [&] {
+        ascii.append(static_cast<char>(text[i].unicode()));
+        ++i;
+    };
     if (i < end && (text[i] == u'+' || text[i] == u'-')) {
         if (text[i] == u'-')
             ascii.append('-');
@@ -228,13 +221,11 @@ double StrToFloat(const QString& text)
     return value;
 }
 
-double ParseAmount(const QString& text)
-{
+double ParseAmount(const QString& text) {
     return text.isEmpty() ? 0.0 : StrToFloat(text);
 }
 
-QDate ParseYmdDate(const QString& text)
-{
+QDate ParseYmdDate(const QString& text) {
     const int day = StrToInt(text.mid(6, 2));
     const int month = StrToInt(text.mid(4, 2));
     const int year = StrToInt(text.mid(0, 4));
@@ -246,8 +237,7 @@ QDate ParseYmdDate(const QString& text)
     return QDate(y, m, d);
 }
 
-QTime ParseHhmmTime(const QString& text)
-{
+QTime ParseHhmmTime(const QString& text) {
     const int minutes = StrToInt(text.mid(2, 2));
     const int hours = StrToInt(text.mid(0, 2));
     if (hours < 0 || hours > 23 || minutes < 0 || minutes > 59)
@@ -255,23 +245,19 @@ QTime ParseHhmmTime(const QString& text)
     return QTime(hours, minutes, 0, 0);
 }
 
-QByteArray DateText(const QDate& date)
-{
+QByteArray DateText(const QDate& date) {
     return QString::asprintf("%04d%02d%02d", date.year(), date.month(), date.day()).toLatin1();
 }
 
-QByteArray TimeText(const QTime& time)
-{
+QByteArray TimeText(const QTime& time) {
     return QString::asprintf("%02d%02d", time.hour(), time.minute()).toLatin1();
 }
 
-QString HexText(uint32_t value, int width)
-{
+QString HexText(uint32_t value, int width) {
     return QString::number(value, 16).toUpper().rightJustified(width, u'0');
 }
 
-QByteArray TrimRight(const QByteArray& text)
-{
+QByteArray TrimRight(const QByteArray& text) {
     qsizetype end = text.size();
     while (end > 0 && static_cast<unsigned char>(text[end - 1]) <= 0x20)
         --end;

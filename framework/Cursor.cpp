@@ -9,8 +9,7 @@ namespace {
 
 int16_t current = crDefault;
 
-Qt::CursorShape shapeOf(int16_t cursor)
-{
+Qt::CursorShape shapeOf(int16_t cursor) {
     switch (cursor) {
     case crHourGlass:
         return Qt::WaitCursor;
@@ -23,8 +22,7 @@ Qt::CursorShape shapeOf(int16_t cursor)
 
 } // namespace
 
-void SetAppCursor(int16_t cursor)
-{
+void SetAppCursor(int16_t cursor) {
     current = cursor;
     if (!qGuiApp)
         return;
@@ -38,6 +36,8 @@ void SetAppCursor(int16_t cursor)
     }
 }
 
-int16_t AppCursor() { return current; }
+int16_t AppCursor() {
+    return current;
+}
 
 } // namespace framework

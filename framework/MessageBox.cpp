@@ -9,8 +9,7 @@ namespace framework {
 
 namespace {
 
-int showQtMessageBox(const QString& caption, const QString& text, int style)
-{
+int showQtMessageBox(const QString& caption, const QString& text, int style) {
     QMessageBox box(QApplication::activeWindow());
     box.setWindowTitle(caption);
     box.setText(text);
@@ -25,35 +24,30 @@ int showQtMessageBox(const QString& caption, const QString& text, int style)
     return idOk;
 }
 
-MessageBoxHandler& handler()
-{
+MessageBoxHandler& handler() {
     static MessageBoxHandler h = showQtMessageBox;
     return h;
 }
 
 } // namespace
 
-MessageBoxHandler SetMessageBoxHandler(MessageBoxHandler h)
-{
+MessageBoxHandler SetMessageBoxHandler(MessageBoxHandler h) {
     MessageBoxHandler previous = std::move(handler());
     handler() = h ? std::move(h) : MessageBoxHandler(showQtMessageBox);
     return previous;
 }
 
-int ShowMessageBox(const QString& caption, const QString& text, int style)
-{
+int ShowMessageBox(const QString& caption, const QString& text, int style) {
     return handler()(caption, text, style);
 }
 
-void ShowApplicationException(const std::exception& e)
-{
+void ShowApplicationException(const std::exception& e) {
     const auto* own = dynamic_cast<const Exception*>(&e);
     const QString text = own ? own->message() : QString::fromLocal8Bit(e.what());
     ShowMessageBox(QGuiApplication::applicationDisplayName(), text, mbStop);
 }
 
-void RunGuarded(const std::function<void()>& handler)
-{
+void RunGuarded(const std::function<void()>& handler) {
     try {
         handler();
     } catch (const std::exception& e) {

@@ -8,35 +8,34 @@
 
 namespace framework {
 
-void BeginBusy(FormBase&) { SetAppCursor(crHourGlass); }
+void BeginBusy(FormBase&) {
+    SetAppCursor(crHourGlass);
+}
 
-void EndBusy(FormBase& form) { SetAppCursor(form.FSavedCursor); }
+void EndBusy(FormBase& form) {
+    SetAppCursor(form.FSavedCursor);
+}
 
-void ShowErrorBox(FormBase&, const QString& text, int style)
-{
+void ShowErrorBox(FormBase&, const QString& text, int style) {
     ShowMessageBox(QStringLiteral("Error"), text, style);
 }
 
-bool ConfirmAction(FormBase&, const QString& question)
-{
+bool ConfirmAction(FormBase&, const QString& question) {
     return ShowMessageBox(QStringLiteral("Question"), question, mbYesNoQuestion) == idYes;
 }
 
-bool CheckResult(FormBase& form, const QString& name, int code)
-{
+bool CheckResult(FormBase& form, const QString& name, int code) {
     if (code == 0)
         return true;
     ShowErrorBox(form, name + QStringLiteral(": error ") + QString::number(code), mbStop);
     return false;
 }
 
-void ReportException(FormBase& form, const QString& name, const Exception& e)
-{
+void ReportException(FormBase& form, const QString& name, const Exception& e) {
     ShowErrorBox(form, name + QStringLiteral(": raised Exception. Message:\n") + e.message(), mbInformation);
 }
 
-int QueryInfoFields(FormBase& form, int code, int n, QByteArray* fields)
-{
+int QueryInfoFields(FormBase& form, int code, int n, QByteArray* fields) {
     const QString name = QStringLiteral("GetFiscalInfo(%1)").arg(code);
     int count = 0;
     BusySection busy(form);
@@ -50,8 +49,7 @@ int QueryInfoFields(FormBase& form, int code, int n, QByteArray* fields)
     return count;
 }
 
-QByteArray QueryInfoText(FormBase& form, int code, QLineEdit* box)
-{
+QByteArray QueryInfoText(FormBase& form, int code, QLineEdit* box) {
     QByteArray field;
     QueryInfoFields(form, code, 1, &field);
     if (box)
@@ -60,8 +58,7 @@ QByteArray QueryInfoText(FormBase& form, int code, QLineEdit* box)
 }
 
 bool RunOperation(FormBase& form, const QString& resultName, const QString& exceptionName,
-                  const std::function<int()>& call, const std::function<void()>& onSuccess)
-{
+                  const std::function<int()>& call, const std::function<void()>& onSuccess) {
     BusySection busy(form);
     try {
         if (!CheckResult(form, resultName, call()))
@@ -75,8 +72,7 @@ bool RunOperation(FormBase& form, const QString& resultName, const QString& exce
     }
 }
 
-bool RunQuery(FormBase& form, const QString& name, int code, int fieldCount, const ShowFields& show)
-{
+bool RunQuery(FormBase& form, const QString& name, int code, int fieldCount, const ShowFields& show) {
     device::AnswerBuffer answer;
     return RunOperation(
         form, name, [&] { return device::GetFiscalInfo(code, answer.data()); },

@@ -57,8 +57,7 @@ private:
 bool RunOperation(FormBase& form, const QString& resultName, const QString& exceptionName,
                   const std::function<int()>& call, const std::function<void()>& onSuccess = {});
 inline bool RunOperation(FormBase& form, const QString& name, const std::function<int()>& call,
-                         const std::function<void()>& onSuccess = {})
-{
+                         const std::function<void()>& onSuccess = {}) {
     return RunOperation(form, name, name, call, onSuccess);
 }
 

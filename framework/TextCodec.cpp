@@ -14,8 +14,7 @@ namespace {
 class Converter {
 public:
     Converter(const char* to, const char* from) : cd_(iconv_open(to, from)) {}
-    ~Converter()
-    {
+    ~Converter() {
         if (cd_ != reinterpret_cast<iconv_t>(-1))
             iconv_close(cd_);
     }
@@ -23,8 +22,7 @@ public:
     Converter& operator=(const Converter&) = delete;
 
     // Converts the whole input; false when a character cannot be converted.
-    bool convert(const QByteArray& in, QByteArray& out) const
-    {
+    bool convert(const QByteArray& in, QByteArray& out) const {
         if (cd_ == reinterpret_cast<iconv_t>(-1))
             return false;
         iconv(cd_, nullptr, nullptr, nullptr, nullptr);
@@ -43,22 +41,19 @@ private:
     iconv_t cd_;
 };
 
-const Converter& toDevice()
-{
+const Converter& toDevice() {
     static const Converter c("WINDOWS-1257", "UTF-8");
     return c;
 }
 
-const Converter& fromDevice()
-{
+const Converter& fromDevice() {
     static const Converter c("UTF-8", "WINDOWS-1257");
     return c;
 }
 
 } // namespace
 
-QByteArray ToDevice(const QString& text)
-{
+QByteArray ToDevice(const QString& text) {
     QByteArray out;
     if (!toDevice().convert(text.toUtf8(), out))
         throw Exception(
@@ -66,8 +61,7 @@ QByteArray ToDevice(const QString& text)
     return out;
 }
 
-QString FromDevice(const QByteArray& bytes)
-{
+QString FromDevice(const QByteArray& bytes) {
     QByteArray utf8;
     if (fromDevice().convert(bytes, utf8))
         return QString::fromUtf8(utf8);

@@ -16,8 +16,7 @@
 namespace framework {
 
 UpDown::UpDown(QLineEdit* buddy, int min, int max, int position)
-    : QWidget(buddy->parentWidget()), buddy_(buddy), min_(min), max_(max), position_(position)
-{
+    : QWidget(buddy->parentWidget()), buddy_(buddy), min_(min), max_(max), position_(position) {
     up_ = new QToolButton(this);
     down_ = new QToolButton(this);
     up_->setArrowType(Qt::UpArrow);
@@ -32,31 +31,29 @@ UpDown::UpDown(QLineEdit* buddy, int min, int max, int position)
     buddy_->setText(QString::number(position_));
 }
 
-void UpDown::setPosition(int position)
-{
+void UpDown::setPosition(int position) {
     position_ = std::clamp(position, min_, max_);
     buddy_->setText(QString::number(position_));
 }
 
-void UpDown::resizeEvent(QResizeEvent*)
-{
+void UpDown::resizeEvent(QResizeEvent*) {
     const int half = height() / 2;
     up_->setGeometry(0, 0, width(), half);
     down_->setGeometry(0, half, width(), height() - half);
 }
 
-void UpDown::stepBy(int steps) { setPosition(position_ + steps); }
+void UpDown::stepBy(int steps) {
+    setPosition(position_ + steps);
+}
 
-void UpDown::followBuddy(const QString& text)
-{
+void UpDown::followBuddy(const QString& text) {
     int32_t value = 0;
     if (TryStrToInt(text, value))
         position_ = std::clamp<int>(value, min_, max_);
 }
 
 StringGrid::StringGrid(QWidget* parent, int fixedCols, int fixedRows)
-    : QTableWidget(parent), fixedCols_(fixedCols), fixedRows_(fixedRows)
-{
+    : QTableWidget(parent), fixedCols_(fixedCols), fixedRows_(fixedRows) {
     horizontalHeader()->hide();
     verticalHeader()->hide();
     setSelectionMode(QAbstractItemView::SingleSelection);
@@ -67,32 +64,27 @@ StringGrid::StringGrid(QWidget* parent, int fixedCols, int fixedRows)
     horizontalHeader()->setMinimumSectionSize(1);
 }
 
-void StringGrid::setDefaultRowHeight(int height)
-{
+void StringGrid::setDefaultRowHeight(int height) {
     verticalHeader()->setMinimumSectionSize(1);
     verticalHeader()->setDefaultSectionSize(height);
 }
 
-void StringGrid::setColCount(int count)
-{
+void StringGrid::setColCount(int count) {
     setColumnCount(count);
     styleFixedCells();
 }
 
-void StringGrid::setRowCount(int count)
-{
+void StringGrid::setRowCount(int count) {
     QTableWidget::setRowCount(count);
     styleFixedCells();
 }
 
-QString StringGrid::cell(int col, int row) const
-{
+QString StringGrid::cell(int col, int row) const {
     const QTableWidgetItem* it = item(row, col);
     return it ? it->text() : QString();
 }
 
-void StringGrid::setCell(int col, int row, const QString& text)
-{
+void StringGrid::setCell(int col, int row, const QString& text) {
     QTableWidgetItem* it = item(row, col);
     if (!it) {
         it = new QTableWidgetItem;
@@ -101,21 +93,18 @@ void StringGrid::setCell(int col, int row, const QString& text)
     it->setText(text);
 }
 
-int StringGrid::clientWidth() const
-{
+int StringGrid::clientWidth() const {
     return width() - 2 * frameWidth();
 }
 
-void StringGrid::setEditable(bool editable)
-{
+void StringGrid::setEditable(bool editable) {
     editable_ = editable;
     setEditTriggers(editable ? QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                                    QAbstractItemView::AnyKeyPressed
                              : QAbstractItemView::NoEditTriggers);
 }
 
-void StringGrid::styleFixedCells()
-{
+void StringGrid::styleFixedCells() {
     const QBrush face = palette().button();
     for (int r = 0; r < rowCount(); ++r) {
         for (int c = 0; c < columnCount(); ++c) {
@@ -134,8 +123,7 @@ void StringGrid::styleFixedCells()
         setCurrentCell(fixedRows_, fixedCols_);
 }
 
-int ItemIndex(const QComboBox* combo)
-{
+int ItemIndex(const QComboBox* combo) {
     if (combo->isEditable())
         return combo->findText(combo->currentText(), Qt::MatchExactly | Qt::MatchCaseSensitive);
     return combo->currentIndex();
@@ -146,8 +134,7 @@ int ItemIndex(const QComboBox* combo)
 namespace ui {
 
 namespace {
-template <class W> W* place(W* widget, const QString& name, const QRect& geometry)
-{
+template <class W> W* place(W* widget, const QString& name, const QRect& geometry) {
     if (!name.isEmpty())
         widget->setObjectName(name);
     widget->setGeometry(geometry);
@@ -155,13 +142,11 @@ template <class W> W* place(W* widget, const QString& name, const QRect& geometr
 }
 } // namespace
 
-QGroupBox* Group(QWidget* parent, const QString& name, const QString& caption, const QRect& geometry)
-{
+QGroupBox* Group(QWidget* parent, const QString& name, const QString& caption, const QRect& geometry) {
     return place(new QGroupBox(caption, parent), name, geometry);
 }
 
-QLabel* Label(QWidget* parent, const QString& text, int x, int y, const QString& name)
-{
+QLabel* Label(QWidget* parent, const QString& text, int x, int y, const QString& name) {
     auto* label = new QLabel(text, parent);
     if (!name.isEmpty())
         label->setObjectName(name);
@@ -170,13 +155,11 @@ QLabel* Label(QWidget* parent, const QString& text, int x, int y, const QString&
     return label;
 }
 
-QLabel* LabelIn(QWidget* parent, const QString& text, const QRect& geometry, const QString& name)
-{
+QLabel* LabelIn(QWidget* parent, const QString& text, const QRect& geometry, const QString& name) {
     return place(new QLabel(text, parent), name, geometry);
 }
 
-QLineEdit* Edit(QWidget* parent, const QString& name, const QRect& geometry, const QString& text)
-{
+QLineEdit* Edit(QWidget* parent, const QString& name, const QRect& geometry, const QString& text) {
     auto* edit = place(new QLineEdit(parent), name, geometry);
     // Text the program puts into a box (setText, which clears the modified flag that typing sets)
     // shows from its start, as a long answer is read left to right.
@@ -188,16 +171,14 @@ QLineEdit* Edit(QWidget* parent, const QString& name, const QRect& geometry, con
     return edit;
 }
 
-QLineEdit* ReadOnlyEdit(QWidget* parent, const QString& name, const QRect& geometry, const QString& text)
-{
+QLineEdit* ReadOnlyEdit(QWidget* parent, const QString& name, const QRect& geometry, const QString& text) {
     QLineEdit* edit = Edit(parent, name, geometry, text);
     edit->setReadOnly(true);
     return edit;
 }
 
 QPushButton* Button(QWidget* parent, const QString& name, const QString& caption, const QRect& geometry,
-                    std::function<void()> onClick)
-{
+                    std::function<void()> onClick) {
     auto* button = place(new QPushButton(caption, parent), name, geometry);
     if (onClick)
         QObject::connect(button, &QPushButton::clicked, button,
@@ -206,8 +187,7 @@ QPushButton* Button(QWidget* parent, const QString& name, const QString& caption
 }
 
 QComboBox* Combo(QWidget* parent, const QString& name, const QRect& geometry, const QStringList& items,
-                 bool editable)
-{
+                 bool editable) {
     auto* combo = place(new QComboBox(parent), name, geometry);
     combo->setEditable(editable);
     combo->setInsertPolicy(QComboBox::NoInsert);
@@ -217,8 +197,7 @@ QComboBox* Combo(QWidget* parent, const QString& name, const QRect& geometry, co
 }
 
 QCheckBox* Check(QWidget* parent, const QString& name, const QString& caption, const QRect& geometry,
-                 std::function<void()> onClick)
-{
+                 std::function<void()> onClick) {
     auto* box = place(new QCheckBox(caption, parent), name, geometry);
     if (onClick)
         QObject::connect(box, &QCheckBox::toggled, box,
@@ -226,13 +205,11 @@ QCheckBox* Check(QWidget* parent, const QString& name, const QString& caption, c
     return box;
 }
 
-QRadioButton* Radio(QWidget* parent, const QString& name, const QString& caption, const QRect& geometry)
-{
+QRadioButton* Radio(QWidget* parent, const QString& name, const QString& caption, const QRect& geometry) {
     return place(new QRadioButton(caption, parent), name, geometry);
 }
 
-QDateEdit* DatePicker(QWidget* parent, const QString& name, const QRect& geometry, const QDate& date)
-{
+QDateEdit* DatePicker(QWidget* parent, const QString& name, const QRect& geometry, const QDate& date) {
     auto* picker = place(new QDateEdit(date, parent), name, geometry);
     picker->setMinimumDate(QDate(1, 1, 1)); // any date the module answers can be shown
     picker->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
@@ -241,16 +218,14 @@ QDateEdit* DatePicker(QWidget* parent, const QString& name, const QRect& geometr
     return picker;
 }
 
-QTimeEdit* TimePicker(QWidget* parent, const QString& name, const QRect& geometry, const QTime& time)
-{
+QTimeEdit* TimePicker(QWidget* parent, const QString& name, const QRect& geometry, const QTime& time) {
     auto* picker = place(new QTimeEdit(time, parent), name, geometry);
     picker->setDisplayFormat(QStringLiteral("HH:mm:ss"));
     return picker;
 }
 
 framework::UpDown* SpinEdit(QWidget* parent, const QString& editName, const QString& upDownName,
-                            const QRect& geometry, int min, int max, int position)
-{
+                            const QRect& geometry, int min, int max, int position) {
     constexpr int spinnerWidth = 16;
     QLineEdit* edit = Edit(parent, editName, geometry.adjusted(0, 0, -spinnerWidth, 0));
     auto* upDown = new framework::UpDown(edit, min, max, position);
@@ -258,16 +233,14 @@ framework::UpDown* SpinEdit(QWidget* parent, const QString& editName, const QStr
                  QRect(geometry.right() - spinnerWidth + 1, geometry.top(), spinnerWidth, geometry.height()));
 }
 
-void LimitTyping(QLineEdit* edit, int maxLength)
-{
+void LimitTyping(QLineEdit* edit, int maxLength) {
     const QRegularExpression upTo(QStringLiteral("^.{0,%1}$").arg(maxLength),
                                   QRegularExpression::DotMatchesEverythingOption);
     edit->setValidator(new QRegularExpressionValidator(upTo, edit));
 }
 
 framework::StringGrid* Grid(QWidget* parent, const QString& name, const QRect& geometry, int fixedCols,
-                            int fixedRows)
-{
+                            int fixedRows) {
     return place(new framework::StringGrid(parent, fixedCols, fixedRows), name, geometry);
 }
 

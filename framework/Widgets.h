@@ -88,7 +88,8 @@ QGroupBox* Group(QWidget* parent, const QString& name, const QString& caption, c
 QLabel* Label(QWidget* parent, const QString& text, int x, int y, const QString& name = {});
 QLabel* LabelIn(QWidget* parent, const QString& text, const QRect& geometry, const QString& name = {});
 QLineEdit* Edit(QWidget* parent, const QString& name, const QRect& geometry, const QString& text = {});
-QLineEdit* ReadOnlyEdit(QWidget* parent, const QString& name, const QRect& geometry, const QString& text = {});
+QLineEdit* ReadOnlyEdit(QWidget* parent, const QString& name, const QRect& geometry,
+                        const QString& text = {});
 // A push button whose click runs `onClick` guarded by the application-level exception display.
 QPushButton* Button(QWidget* parent, const QString& name, const QString& caption, const QRect& geometry,
                     std::function<void()> onClick = {});
@@ -111,8 +112,7 @@ framework::StringGrid* Grid(QWidget* parent, const QString& name, const QRect& g
 void LimitTyping(QLineEdit* edit, int maxLength);
 
 // Control lookups by object name below `root`, for code that works on a family of named controls.
-template <class T> T* Find(const QObject* root, const QString& name)
-{
+template <class T> T* Find(const QObject* root, const QString& name) {
     return root->findChild<T*>(name);
 }
 

@@ -8,23 +8,23 @@
 #include "device/DeviceLibrary.h"
 
 #include <QApplication>
-#include <QPushButton>
 #include <QDir>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QTextStream>
 
 namespace {
 
 void saveEveryPage(QTabWidget* control, TFormMain& form, const QString& folder, const QString& prefix,
-                   const std::function<void()>& showParent)
-{
+                   const std::function<void()>& showParent) {
     for (int i = 0; i < control->count(); ++i) {
         const bool wasVisible = control->isTabVisible(i);
         control->setTabVisible(i, true);
         showParent();
         control->setCurrentIndex(i);
         QWidget* page = control->widget(i);
-        const QString name = prefix + page->objectName() + "-" + control->tabText(i).replace(' ', '_') + ".png";
+        const QString name =
+            prefix + page->objectName() + "-" + control->tabText(i).replace(' ', '_') + ".png";
         QApplication::processEvents();
         form.grab().save(QDir(folder).filePath(name));
         QTextStream(stdout) << name << " page " << page->width() << "x" << page->height() << "\n";
@@ -39,11 +39,11 @@ void saveEveryPage(QTabWidget* control, TFormMain& form, const QString& folder, 
 
 } // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     QApplication application(argc, argv);
     SetApplicationFont();
-    const QString folder = argc > 1 && argv[1][0] != '-' ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots");
+    const QString folder =
+        argc > 1 && argv[1][0] != '-' ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots");
     QDir().mkpath(folder);
     device::Load(nullptr);
 

@@ -25,8 +25,7 @@ constexpr int GridButtonWidth = 60;
 
 // The width the grid's cells can use: inside the frame and, for a grid that always shows its
 // vertical scroll bar, beside that bar.
-inline int GridClientWidth(const framework::StringGrid* grid)
-{
+inline int GridClientWidth(const framework::StringGrid* grid) {
     int width = grid->clientWidth();
     if (grid->verticalScrollBarPolicy() == Qt::ScrollBarAlwaysOn)
         width -= grid->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, grid);
@@ -41,8 +40,7 @@ enum class ButtonsAt { Right, Below };
 inline framework::StringGrid* GridGroup(QWidget* page, const QString& caption, const QRect& geometry,
                                         const QString& gridName, int visibleRows,
                                         const std::vector<GridButton>& buttons,
-                                        ButtonsAt place = ButtonsAt::Right)
-{
+                                        ButtonsAt place = ButtonsAt::Right) {
     QGroupBox* group = ui::Group(page, {}, caption, geometry);
     const int gridWidth = geometry.width() - 16 - (place == ButtonsAt::Right ? 6 + GridButtonWidth : 0);
     framework::StringGrid* grid = ui::Grid(group, gridName, QRect(8, 18, gridWidth, 10));

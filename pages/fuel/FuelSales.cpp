@@ -32,8 +32,7 @@ constexpr int FirstCreditCode = 10;
 
 } // namespace
 
-FuelSales::FuelSales(TFormMain& form) : form_(form)
-{
+FuelSales::FuelSales(TFormMain& form) : form_(form) {
     BuildItemGroup();
 
     QWidget* page = form_.TabSheet12;
@@ -43,26 +42,34 @@ FuelSales::FuelSales(TFormMain& form) : form_(form)
                QRect(618, 262, 156, 25), [this] { form_.fiscalReceipt().ButtonEndFiscalReceiptClick(); });
 }
 
-void FuelSales::BuildItemGroup()
-{
+void FuelSales::BuildItemGroup() {
     QGroupBox* group = ui::Group(form_.TabSheet12, QStringLiteral("GroupBoxFuelReceiptItem"),
                                  QStringLiteral("Fuel receipt item"), QRect(6, 4, 768, 214));
     auto rowY = [](int row) { return RowY + row * RowPitch; };
-    const char* labels[] = {"Pump number (0...15)", "Nozzle number (0...7)", "Quantity", "Summ",
-                            "Discount",             "Disc. comment",         "Automat pay type"};
+    const char* labels[] = {"Pump number (0...15)", "Nozzle number (0...7)", "Quantity", "Summ", "Discount",
+                            "Disc. comment",        "Automat pay type"};
     for (int row = 0; row < 7; ++row)
-        ui::LabelIn(group, QString::fromLatin1(labels[row]), QRect(LabelX, rowY(row), FieldX - LabelX - 4, FieldHeight));
+        ui::LabelIn(group, QString::fromLatin1(labels[row]),
+                    QRect(LabelX, rowY(row), FieldX - LabelX - 4, FieldHeight));
 
-    FuelSale_Pump = ui::SpinEdit(group, QStringLiteral("FuelSale_Pump"), QStringLiteral("FuelSale_PumpUpDown"),
-                                 QRect(FieldX, rowY(0), 70, FieldHeight), 0, 15, 0)->buddy();
-    FuelSale_Nozzle = ui::SpinEdit(group, QStringLiteral("FuelSale_Nozzle"), QStringLiteral("FuelSale_NozzleUpDown"),
-                                   QRect(FieldX, rowY(1), 70, FieldHeight), 0, 7, 0)->buddy();
-    FuelSale_Quantity = ui::Edit(group, QStringLiteral("FuelSale_Quantity"), QRect(FieldX, rowY(2), 90, FieldHeight));
+    FuelSale_Pump =
+        ui::SpinEdit(group, QStringLiteral("FuelSale_Pump"), QStringLiteral("FuelSale_PumpUpDown"),
+                     QRect(FieldX, rowY(0), 70, FieldHeight), 0, 15, 0)
+            ->buddy();
+    FuelSale_Nozzle =
+        ui::SpinEdit(group, QStringLiteral("FuelSale_Nozzle"), QStringLiteral("FuelSale_NozzleUpDown"),
+                     QRect(FieldX, rowY(1), 70, FieldHeight), 0, 7, 0)
+            ->buddy();
+    FuelSale_Quantity =
+        ui::Edit(group, QStringLiteral("FuelSale_Quantity"), QRect(FieldX, rowY(2), 90, FieldHeight));
     FuelSale_Summ = ui::Edit(group, QStringLiteral("FuelSale_Summ"), QRect(FieldX, rowY(3), 90, FieldHeight));
-    FuelSale_Discount = ui::Edit(group, QStringLiteral("FuelSale_Discount"), QRect(FieldX, rowY(4), 90, FieldHeight));
-    FuelSale_DiscountType = ui::Combo(group, QStringLiteral("FuelSale_DiscountType"), QRect(FieldX + 96, rowY(4), 80, FieldHeight),
-                                      {QStringLiteral("Percent"), QStringLiteral("Summ"), QStringLiteral("Price")});
-    FuelDiscountComment = ui::Edit(group, QStringLiteral("FuelDiscountComment"), QRect(FieldX, rowY(5), 176, FieldHeight));
+    FuelSale_Discount =
+        ui::Edit(group, QStringLiteral("FuelSale_Discount"), QRect(FieldX, rowY(4), 90, FieldHeight));
+    FuelSale_DiscountType = ui::Combo(
+        group, QStringLiteral("FuelSale_DiscountType"), QRect(FieldX + 96, rowY(4), 80, FieldHeight),
+        {QStringLiteral("Percent"), QStringLiteral("Summ"), QStringLiteral("Price")});
+    FuelDiscountComment =
+        ui::Edit(group, QStringLiteral("FuelDiscountComment"), QRect(FieldX, rowY(5), 176, FieldHeight));
 
     QStringList payTypes;
     for (int i = 1; i <= 4; ++i)
@@ -87,14 +94,13 @@ void FuelSales::BuildItemGroup()
         {"ButtonFuelSale_Automat", "Automat", rowY(6) - 2, &FuelSales::ButtonFuelSale_AutomatClick},
     };
     for (const ButtonRow& b : buttons)
-        ui::Button(group, QString::fromLatin1(b.name), QString::fromLatin1(b.caption), QRect(336, b.y, 86, 25),
-                   [this, handler = b.handler] { (this->*handler)(); });
+        ui::Button(group, QString::fromLatin1(b.name), QString::fromLatin1(b.caption),
+                   QRect(336, b.y, 86, 25), [this, handler = b.handler] { (this->*handler)(); });
 
     BuildAutomatGroup(group);
 }
 
-void FuelSales::BuildAutomatGroup(QWidget* parent)
-{
+void FuelSales::BuildAutomatGroup(QWidget* parent) {
     QGroupBox* group = ui::Group(parent, QStringLiteral("GroupBoxAutomat"), QStringLiteral("Automat QuentaE"),
                                  QRect(434, 12, 326, 192));
     // Two columns without labels: the start texts name the fields.
@@ -102,27 +108,28 @@ void FuelSales::BuildAutomatGroup(QWidget* parent)
     Automat_Subclient = ui::Edit(group, QStringLiteral("Automat_Subclient"), at(0, 0), QStringLiteral("1"));
     Automat_Check = ui::Edit(group, QStringLiteral("Automat_Check"), at(1, 0), QStringLiteral("4444"));
     Automat_Name = ui::Edit(group, QStringLiteral("Automat_Name"), at(0, 1), QStringLiteral("Name"));
-    Automat_Address = ui::Edit(group, QStringLiteral("Automat_Address"), at(1, 1), QStringLiteral("Street 1"));
+    Automat_Address =
+        ui::Edit(group, QStringLiteral("Automat_Address"), at(1, 1), QStringLiteral("Street 1"));
     Automat_Reg = ui::Edit(group, QStringLiteral("Automat_Reg"), at(0, 2), QStringLiteral("Reg 432"));
     Automat_Remark = ui::Edit(group, QStringLiteral("Automat_Remark"), at(1, 2), QStringLiteral("Remark"));
     Automat_Date = ui::DatePicker(group, QStringLiteral("Automat_Date"), at(0, 3), QDate(2006, 7, 7));
     Automat_Time = ui::TimePicker(group, QStringLiteral("Automat_Time"), at(1, 3), QTime(10, 18, 23));
-    ui::Button(group, QStringLiteral("Button17"), QStringLiteral("AutomatEx"), QRect(10, 20 + 4 * 28 + 4, 100, 25),
-               [this] { Button17Click(); });
+    ui::Button(group, QStringLiteral("Button17"), QStringLiteral("AutomatEx"),
+               QRect(10, 20 + 4 * 28 + 4, 100, 25), [this] { Button17Click(); });
 }
 
-int FuelSales::DiscountKind() const { return ItemIndex(FuelSale_DiscountType) + 1; }
+int FuelSales::DiscountKind() const {
+    return ItemIndex(FuelSale_DiscountType) + 1;
+}
 
-int FuelSales::AutomatPayCode() const
-{
+int FuelSales::AutomatPayCode() const {
     const int index = ItemIndex(FuelSale_AutomatPaytype);
     if (index < 0)
         return 0;
     return index < CashItems ? index : index - CashItems + FirstCreditCode;
 }
 
-void FuelSales::ButtonFuelSale_SaleClick()
-{
+void FuelSales::ButtonFuelSale_SaleClick() {
     RunOperation(form_, QStringLiteral("PrRecItemFuel"), [this] {
         const int pump = StrToInt(FuelSale_Pump->text());
         const int nozzle = StrToInt(FuelSale_Nozzle->text());
@@ -132,8 +139,7 @@ void FuelSales::ButtonFuelSale_SaleClick()
     });
 }
 
-void FuelSales::ButtonFuelSale_VoidClick()
-{
+void FuelSales::ButtonFuelSale_VoidClick() {
     // The void is reported under the sale's name.
     RunOperation(form_, QStringLiteral("PrRecItemFuel"), [this] {
         const int pump = StrToInt(FuelSale_Pump->text());
@@ -145,13 +151,11 @@ void FuelSales::ButtonFuelSale_VoidClick()
     });
 }
 
-void FuelSales::ButtonFuelSale_DiscountClick()
-{
+void FuelSales::ButtonFuelSale_DiscountClick() {
     form_.fiscalReceipt().ApplyItemDiscount(FuelSale_DiscountType, FuelSale_Discount);
 }
 
-void FuelSales::Button1Click()
-{
+void FuelSales::Button1Click() {
     RunOperation(form_, QStringLiteral("DiscountAdditionForFuelItem"), [this] {
         const double discount = ParseAmount(FuelSale_Discount->text());
         const QByteArray comment = ToDevice(FuelDiscountComment->text());
@@ -159,20 +163,19 @@ void FuelSales::Button1Click()
     });
 }
 
-void FuelSales::ButtonFuelSale_AutomatClick()
-{
+void FuelSales::ButtonFuelSale_AutomatClick() {
     RunOperation(form_, QStringLiteral("PrRecItemFuelAutomat"), [this] {
         const int pump = StrToInt(FuelSale_Pump->text());
         const int nozzle = StrToInt(FuelSale_Nozzle->text());
         const double quantity = StrToFloat(FuelSale_Quantity->text());
         const double sum = StrToFloat(FuelSale_Summ->text());
         const double discount = ParseAmount(FuelSale_Discount->text());
-        return device::PrRecItemFuelAutomat(pump, nozzle, quantity, sum, DiscountKind(), discount, AutomatPayCode());
+        return device::PrRecItemFuelAutomat(pump, nozzle, quantity, sum, DiscountKind(), discount,
+                                            AutomatPayCode());
     });
 }
 
-void FuelSales::Button17Click()
-{
+void FuelSales::Button17Click() {
     RunOperation(form_, QStringLiteral("PrRecItemFuelAutomatEx"), [this] {
         const int pump = StrToInt(FuelSale_Pump->text());
         const int nozzle = StrToInt(FuelSale_Nozzle->text());

@@ -20,7 +20,7 @@ public:
     void ButtonFuelSale_SaleClick();
     void ButtonFuelSale_VoidClick();
     void ButtonFuelSale_DiscountClick();
-    void Button1Click();  // "Discount2"
+    void Button1Click(); // "Discount2"
     void ButtonFuelSale_AutomatClick();
     void Button17Click(); // "AutomatEx"
 

@@ -40,8 +40,7 @@ constexpr int PumpDec = 1;
 constexpr int PumpFirstNozzle = 2;
 
 // Runs `step` for 0 .. count-1 and stops after the first that fails.
-template <class Step> void ForEachUntilFailure(int count, Step step)
-{
+template <class Step> void ForEachUntilFailure(int count, Step step) {
     for (int n = 0; n < count; ++n)
         if (!step(n))
             return;
@@ -49,24 +48,21 @@ template <class Step> void ForEachUntilFailure(int count, Step step)
 
 // The data row selected in `grid` as a table index from 0, or -1 when the selection is not one of
 // the `count` data rows.
-int SelectedRow(const StringGrid* grid, int count)
-{
+int SelectedRow(const StringGrid* grid, int count) {
     const int row = grid->row();
     return row >= 1 && row <= count ? row - 1 : -1;
 }
 
 } // namespace
 
-const std::vector<GridColumn>& FuelColumns()
-{
-    static const std::vector<GridColumn> columns{{QStringLiteral("Nr."), 1},   {QStringLiteral("Name"), 5},
-                                                 {QStringLiteral("Price"), 3}, {QStringLiteral("Tax"), 2},
-                                                 {QStringLiteral("Unit"), 2},  {QStringLiteral("Decimal"), 2}};
+const std::vector<GridColumn>& FuelColumns() {
+    static const std::vector<GridColumn> columns{
+        {QStringLiteral("Nr."), 1}, {QStringLiteral("Name"), 5}, {QStringLiteral("Price"), 3},
+        {QStringLiteral("Tax"), 2}, {QStringLiteral("Unit"), 2}, {QStringLiteral("Decimal"), 2}};
     return columns;
 }
 
-const std::vector<GridColumn>& PumpColumns()
-{
+const std::vector<GridColumn>& PumpColumns() {
     static const std::vector<GridColumn> columns = [] {
         std::vector<GridColumn> list{{QStringLiteral("Nr."), 1}, {QStringLiteral("Dec"), 1}};
         for (int nozzle = 0; nozzle < 8; ++nozzle)
@@ -76,8 +72,7 @@ const std::vector<GridColumn>& PumpColumns()
     return columns;
 }
 
-const std::vector<GridColumn>& TankInfoColumns()
-{
+const std::vector<GridColumn>& TankInfoColumns() {
     static const std::vector<GridColumn> columns = [] {
         std::vector<GridColumn> list{{QString(), 2}};
         for (int tank = 0; tank < TankCount; ++tank)
@@ -87,13 +82,13 @@ const std::vector<GridColumn>& TankInfoColumns()
     return columns;
 }
 
-const QStringList& TankInfoRowTitles()
-{
+const QStringList& TankInfoRowTitles() {
     static const QStringList titles = [] {
-        QStringList list{QStringLiteral("Name"),      QStringLiteral("Fuel"),       QStringLiteral("Min"),
-                         QStringLiteral("Max"),       QStringLiteral("Start"),      QStringLiteral("Replanish"),
-                         QStringLiteral("Underflow"), QStringLiteral("Overflow"),   QStringLiteral("Saled cash"),
-                         QStringLiteral("Summ cash")};
+        QStringList list{QStringLiteral("Name"),       QStringLiteral("Fuel"),
+                         QStringLiteral("Min"),        QStringLiteral("Max"),
+                         QStringLiteral("Start"),      QStringLiteral("Replanish"),
+                         QStringLiteral("Underflow"),  QStringLiteral("Overflow"),
+                         QStringLiteral("Saled cash"), QStringLiteral("Summ cash")};
         for (int i = 1; i <= 8; ++i)
             list << QStringLiteral("Saled %1").arg(i) << QStringLiteral("Summ %1").arg(i);
         return list;
@@ -101,32 +96,45 @@ const QStringList& TankInfoRowTitles()
     return titles;
 }
 
-FuelTables::FuelTables(TFormMain& form) : form_(form)
-{
+FuelTables::FuelTables(TFormMain& form) : form_(form) {
     BuildSettingsPage();
     BuildTanksInfo();
 }
 
-void FuelTables::BuildSettingsPage()
-{
+void FuelTables::BuildSettingsPage() {
     QWidget* page = form_.TabSheet8;
 
-    TableFuels = GridGroup(page, QStringLiteral("Fuel"), QRect(4, 4, 464, 226), QStringLiteral("TableFuels"), 11,
-                           {{QStringLiteral("ButtonFuel_FuelsGet"), QStringLiteral("Get"), [this] { ButtonFuel_FuelsGetClick(); }},
-                            {QStringLiteral("ButtonFuel_FuelsSet"), QStringLiteral("Set"), [this] { ButtonFuel_FuelsSetClick(); }},
-                            {QStringLiteral("ButtonFuel_FuelsGetAll"), QStringLiteral("Get All"), [this] { ButtonFuel_FuelsGetAllClick(); }},
-                            {QStringLiteral("ButtonFuel_FuelsSetAll"), QStringLiteral("Set All"), [this] { ButtonFuel_FuelsSetAllClick(); }}});
-    TableTanks = GridGroup(page, QStringLiteral("Tanks"), QRect(4, 236, 464, 226), QStringLiteral("TableTanks"), 11,
-                           {{QStringLiteral("ButtonFuel_TanksGet"), QStringLiteral("Get"), [this] { ButtonFuel_TanksGetClick(); }},
-                            {QStringLiteral("ButtonFuel_TanksSet"), QStringLiteral("Set"), [this] { ButtonFuel_TanksSetClick(); }},
-                            {QStringLiteral("ButtonFuel_TanksGetAll"), QStringLiteral("Get All"), [this] { ButtonFuel_TanksGetAllClick(); }},
-                            {QStringLiteral("ButtonFuel_TanksSetAll"), QStringLiteral("Set All"), [this] { ButtonFuel_TanksSetAllClick(); }}});
-    TablePumps = GridGroup(page, QStringLiteral("Pumps"), QRect(472, 4, 308, 366), QStringLiteral("TablePumps"), 17,
-                           {{QStringLiteral("ButtonFuel_PumpsGet"), QStringLiteral("Get"), [this] { ButtonFuel_PumpsGetClick(); }},
-                            {QStringLiteral("ButtonFuel_PumpsSet"), QStringLiteral("Set"), [this] { ButtonFuel_PumpsSetClick(); }},
-                            {QStringLiteral("ButtonFuel_PumpsGetAll"), QStringLiteral("Get All"), [this] { ButtonFuel_PumpsGetAllClick(); }},
-                            {QStringLiteral("ButtonFuel_PumpsSetAll"), QStringLiteral("Set All"), [this] { ButtonFuel_PumpsSetAllClick(); }}},
-                           ButtonsAt::Below);
+    TableFuels =
+        GridGroup(page, QStringLiteral("Fuel"), QRect(4, 4, 464, 226), QStringLiteral("TableFuels"), 11,
+                  {{QStringLiteral("ButtonFuel_FuelsGet"), QStringLiteral("Get"),
+                    [this] { ButtonFuel_FuelsGetClick(); }},
+                   {QStringLiteral("ButtonFuel_FuelsSet"), QStringLiteral("Set"),
+                    [this] { ButtonFuel_FuelsSetClick(); }},
+                   {QStringLiteral("ButtonFuel_FuelsGetAll"), QStringLiteral("Get All"),
+                    [this] { ButtonFuel_FuelsGetAllClick(); }},
+                   {QStringLiteral("ButtonFuel_FuelsSetAll"), QStringLiteral("Set All"),
+                    [this] { ButtonFuel_FuelsSetAllClick(); }}});
+    TableTanks =
+        GridGroup(page, QStringLiteral("Tanks"), QRect(4, 236, 464, 226), QStringLiteral("TableTanks"), 11,
+                  {{QStringLiteral("ButtonFuel_TanksGet"), QStringLiteral("Get"),
+                    [this] { ButtonFuel_TanksGetClick(); }},
+                   {QStringLiteral("ButtonFuel_TanksSet"), QStringLiteral("Set"),
+                    [this] { ButtonFuel_TanksSetClick(); }},
+                   {QStringLiteral("ButtonFuel_TanksGetAll"), QStringLiteral("Get All"),
+                    [this] { ButtonFuel_TanksGetAllClick(); }},
+                   {QStringLiteral("ButtonFuel_TanksSetAll"), QStringLiteral("Set All"),
+                    [this] { ButtonFuel_TanksSetAllClick(); }}});
+    TablePumps =
+        GridGroup(page, QStringLiteral("Pumps"), QRect(472, 4, 308, 366), QStringLiteral("TablePumps"), 17,
+                  {{QStringLiteral("ButtonFuel_PumpsGet"), QStringLiteral("Get"),
+                    [this] { ButtonFuel_PumpsGetClick(); }},
+                   {QStringLiteral("ButtonFuel_PumpsSet"), QStringLiteral("Set"),
+                    [this] { ButtonFuel_PumpsSetClick(); }},
+                   {QStringLiteral("ButtonFuel_PumpsGetAll"), QStringLiteral("Get All"),
+                    [this] { ButtonFuel_PumpsGetAllClick(); }},
+                   {QStringLiteral("ButtonFuel_PumpsSetAll"), QStringLiteral("Set All"),
+                    [this] { ButtonFuel_PumpsSetAllClick(); }}},
+                  ButtonsAt::Below);
 
     // The panel naming the module family these tables are for.
     auto* panel = new QFrame(page);
@@ -136,24 +144,25 @@ void FuelTables::BuildSettingsPage()
     panel->setGeometry(472, 376, 308, 56);
     QFont bold = panel->font();
     bold.setBold(true);
-    for (auto [text, y] : {std::pair{QStringLiteral("Only for:"), 9}, std::pair{QStringLiteral("Dravik QuentaE!"), 29}}) {
+    for (auto [text, y] :
+         {std::pair{QStringLiteral("Only for:"), 9}, std::pair{QStringLiteral("Dravik QuentaE!"), 29}}) {
         QLabel* label = ui::LabelIn(panel, text, QRect(12, y, 285, 18));
         label->setFont(bold);
     }
 }
 
-void FuelTables::BuildTanksInfo()
-{
-    TableTankInfo = GridGroup(form_.TabSheet13, QStringLiteral("Tanks info"), QRect(6, 104, 768, 438),
-                              QStringLiteral("TableTankInfo"), 0,
-                              {{QStringLiteral("ButtonTankInfo_Get"), QStringLiteral("Get"), [this] { ButtonTankInfo_GetClick(); }},
-                               {QStringLiteral("ButtonTankInfo_GetAll"), QStringLiteral("Get All"), [this] { ButtonTankInfo_GetAllClick(); }}});
+void FuelTables::BuildTanksInfo() {
+    TableTankInfo = GridGroup(
+        form_.TabSheet13, QStringLiteral("Tanks info"), QRect(6, 104, 768, 438),
+        QStringLiteral("TableTankInfo"), 0,
+        {{QStringLiteral("ButtonTankInfo_Get"), QStringLiteral("Get"), [this] { ButtonTankInfo_GetClick(); }},
+         {QStringLiteral("ButtonTankInfo_GetAll"), QStringLiteral("Get All"),
+          [this] { ButtonTankInfo_GetAllClick(); }}});
     TableTankInfo->setEditable(false);
 }
 
 void FuelTables::LayOutGrid(StringGrid* grid, const std::vector<GridColumn>& columns, int dataRows,
-                            int remainderColumn, const QStringList& rowTitles)
-{
+                            int remainderColumn, const QStringList& rowTitles) {
     const int columnCount = static_cast<int>(columns.size());
     grid->setRowCount(dataRows + 1);
     grid->setColCount(columnCount);
@@ -176,8 +185,7 @@ void FuelTables::LayOutGrid(StringGrid* grid, const std::vector<GridColumn>& col
         grid->setCell(0, r, r - 1 < rowTitles.size() ? rowTitles[r - 1] : QString::number(r - 1));
 }
 
-void FuelTables::LayOutAllGrids()
-{
+void FuelTables::LayOutAllGrids() {
     QStringList totalsRows;
     for (int pump = 0; pump < PumpCount; ++pump)
         totalsRows << QString::number(pump) << QString();
@@ -218,30 +226,25 @@ void FuelTables::LayOutAllGrids()
 
 // ---- Fuels ----
 
-void FuelTables::ButtonFuel_FuelsGetClick()
-{
+void FuelTables::ButtonFuel_FuelsGetClick() {
     if (const int n = SelectedRow(TableFuels, FuelCount); n >= 0)
         ReadFuelRow(n, false);
 }
 
-void FuelTables::ButtonFuel_FuelsSetClick()
-{
+void FuelTables::ButtonFuel_FuelsSetClick() {
     if (const int n = SelectedRow(TableFuels, FuelCount); n >= 0)
         WriteFuelRow(n);
 }
 
-void FuelTables::ButtonFuel_FuelsGetAllClick()
-{
+void FuelTables::ButtonFuel_FuelsGetAllClick() {
     ForEachUntilFailure(FuelCount, [this](int n) { return ReadFuelRow(n, true); });
 }
 
-void FuelTables::ButtonFuel_FuelsSetAllClick()
-{
+void FuelTables::ButtonFuel_FuelsSetAllClick() {
     ForEachUntilFailure(FuelCount, [this](int n) { return WriteFuelRow(n); });
 }
 
-bool FuelTables::ReadFuelRow(int n, bool tolerant)
-{
+bool FuelTables::ReadFuelRow(int n, bool tolerant) {
     BusySection busy(form_);
     try {
         device::AnswerBuffer answer;
@@ -264,8 +267,7 @@ bool FuelTables::ReadFuelRow(int n, bool tolerant)
     }
 }
 
-bool FuelTables::WriteFuelRow(int n)
-{
+bool FuelTables::WriteFuelRow(int n) {
     // The name under which a failure is reported follows the call being made.
     QString operation = QStringLiteral("SetFuel");
     BusySection busy(form_);
@@ -291,38 +293,32 @@ bool FuelTables::WriteFuelRow(int n)
 
 // ---- Tanks ----
 
-void FuelTables::ButtonFuel_TanksGetClick()
-{
+void FuelTables::ButtonFuel_TanksGetClick() {
     if (const int n = SelectedRow(TableTanks, TankCount); n >= 0)
         ReadTankRow(n);
 }
 
-void FuelTables::ButtonFuel_TanksSetClick()
-{
+void FuelTables::ButtonFuel_TanksSetClick() {
     if (const int n = SelectedRow(TableTanks, TankCount); n >= 0)
         WriteTankRow(n);
 }
 
-void FuelTables::ButtonFuel_TanksGetAllClick()
-{
+void FuelTables::ButtonFuel_TanksGetAllClick() {
     ForEachUntilFailure(TankCount, [this](int n) { return ReadTankRow(n); });
 }
 
-void FuelTables::ButtonFuel_TanksSetAllClick()
-{
+void FuelTables::ButtonFuel_TanksSetAllClick() {
     ForEachUntilFailure(TankCount, [this](int n) { return WriteTankRow(n); });
 }
 
-bool FuelTables::ReadTankRow(int n)
-{
+bool FuelTables::ReadTankRow(int n) {
     return RunQuery(form_, TankReadName, 330 + n, 5, [this, n](const std::vector<QByteArray>& fields, int) {
         for (int column = TankName; column <= TankMax; ++column)
             TableTanks->setCell(column, n + 1, FromDevice(fields[column]));
     });
 }
 
-bool FuelTables::WriteTankRow(int n)
-{
+bool FuelTables::WriteTankRow(int n) {
     return RunOperation(form_, QStringLiteral("SetFuelTank"), [this, n] {
         const int row = n + 1;
         const QByteArray name = ToDevice(TableTanks->cell(TankName, row));
@@ -335,30 +331,25 @@ bool FuelTables::WriteTankRow(int n)
 
 // ---- Pumps ----
 
-void FuelTables::ButtonFuel_PumpsGetClick()
-{
+void FuelTables::ButtonFuel_PumpsGetClick() {
     if (const int n = SelectedRow(TablePumps, PumpCount); n >= 0)
         ReadPumpRow(n);
 }
 
-void FuelTables::ButtonFuel_PumpsSetClick()
-{
+void FuelTables::ButtonFuel_PumpsSetClick() {
     if (const int n = SelectedRow(TablePumps, PumpCount); n >= 0)
         WritePumpRow(n);
 }
 
-void FuelTables::ButtonFuel_PumpsGetAllClick()
-{
+void FuelTables::ButtonFuel_PumpsGetAllClick() {
     ForEachUntilFailure(PumpCount, [this](int n) { return ReadPumpRow(n); });
 }
 
-void FuelTables::ButtonFuel_PumpsSetAllClick()
-{
+void FuelTables::ButtonFuel_PumpsSetAllClick() {
     ForEachUntilFailure(PumpCount, [this](int n) { return WritePumpRow(n); });
 }
 
-bool FuelTables::ReadPumpRow(int n)
-{
+bool FuelTables::ReadPumpRow(int n) {
     return RunQuery(form_, PumpReadName, 340 + n, 10, [this, n](const std::vector<QByteArray>& fields, int) {
         // Fields 2 to 10: the "Dec" value, then nozzles 0 to 7.
         for (int column = PumpDec; column <= PumpFirstNozzle + 7; ++column)
@@ -366,8 +357,7 @@ bool FuelTables::ReadPumpRow(int n)
     });
 }
 
-bool FuelTables::WritePumpRow(int n)
-{
+bool FuelTables::WritePumpRow(int n) {
     return RunOperation(form_, QStringLiteral("SetFuelPump"), [this, n] {
         const int row = n + 1;
         const int dec = StrToIntDef(TablePumps->cell(PumpDec, row), 2);
@@ -381,20 +371,17 @@ bool FuelTables::WritePumpRow(int n)
 
 // ---- Tanks info ----
 
-void FuelTables::ButtonTankInfo_GetClick()
-{
+void FuelTables::ButtonTankInfo_GetClick() {
     const int column = TableTankInfo->col();
     if (column >= 1 && column <= TankCount)
         ReadTankInfo(column - 1);
 }
 
-void FuelTables::ButtonTankInfo_GetAllClick()
-{
+void FuelTables::ButtonTankInfo_GetAllClick() {
     ForEachUntilFailure(TankCount, [this](int n) { return ReadTankInfo(n); });
 }
 
-bool FuelTables::ReadTankInfo(int n)
-{
+bool FuelTables::ReadTankInfo(int n) {
     return RunQuery(form_, TankReadName, 330 + n, 27, [this, n](const std::vector<QByteArray>& fields, int) {
         // Rows "Name" to "Summ 8" receive fields 2 to 27.
         for (int row = 1; row <= 26; ++row)

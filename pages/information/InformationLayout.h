@@ -9,9 +9,9 @@
 // columns and the till operations add the "Money In/Out" buttons in its last column.
 namespace pages::information::layout {
 
-constexpr int RowPitch = 21;   // one row of edit boxes and buttons
+constexpr int RowPitch = 21; // one row of edit boxes and buttons
 constexpr int RowHeight = 20;
-constexpr int FirstRow = 20;   // first row inside a group without column titles
+constexpr int FirstRow = 20;       // first row inside a group without column titles
 constexpr int TitledFirstRow = 34; // first row inside a group with column titles
 
 // Left column.
@@ -36,7 +36,9 @@ constexpr int AmountX = 182, AmountWidth = 74;
 constexpr int GetX = 260, GetWidth = 34;
 constexpr int InX = 300, InWidth = 40;
 constexpr int OutX = 344, OutWidth = 42;
-constexpr int rowY(int row) { return TitledFirstRow + row * RowPitch; } // row 0..3
+constexpr int rowY(int row) {
+    return TitledFirstRow + row * RowPitch;
+} // row 0..3
 } // namespace cash
 
 } // namespace pages::information::layout

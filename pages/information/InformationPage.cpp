@@ -47,31 +47,30 @@ constexpr int StateFields = 5;
 constexpr int CashInDrawerCode = 50; // + currency index
 const QString CashInDrawerName = QStringLiteral("GetInfo(cash in drawer)");
 
-QString name(const char* pattern, int row) { return QString::fromLatin1(pattern).arg(row); }
+QString name(const char* pattern, int row) {
+    return QString::fromLatin1(pattern).arg(row);
+}
 
-QRect rowRect(int x, int row, int width, int firstRow = layout::FirstRow)
-{
+QRect rowRect(int x, int row, int width, int firstRow = layout::FirstRow) {
     return QRect(x, firstRow + row * layout::RowPitch, width, layout::RowHeight);
 }
 
 // A row label, vertically centred on its edit box.
-void rowLabel(QWidget* parent, const QString& text, int x, int row, int width, int firstRow = layout::FirstRow)
-{
+void rowLabel(QWidget* parent, const QString& text, int x, int row, int width,
+              int firstRow = layout::FirstRow) {
     ui::LabelIn(parent, text, rowRect(x, row, width, firstRow));
 }
 
 } // namespace
 
-InformationPage::InformationPage(TFormMain& form) : form_(form)
-{
+InformationPage::InformationPage(TFormMain& form) : form_(form) {
     BuildInformation();
     BuildCashInDrawer();
     BuildDepartments();
     BuildHardErrors();
 }
 
-void InformationPage::BuildInformation()
-{
+void InformationPage::BuildInformation() {
     QGroupBox* group = ui::Group(form_.TabSheet2, QStringLiteral("GroupBoxInformation"),
                                  QStringLiteral("Information"), layout::Information);
     for (int row = 0; row < int(std::size(InfoRows)); ++row) {
@@ -83,8 +82,7 @@ void InformationPage::BuildInformation()
     }
 }
 
-void InformationPage::BuildCashInDrawer()
-{
+void InformationPage::BuildCashInDrawer() {
     using namespace layout::cash;
     cashGroup_ = ui::Group(form_.TabSheet2, QStringLiteral("GroupBoxCashInDrawer"),
                            QStringLiteral("Cash in drawer"), layout::CashInDrawer);
@@ -97,16 +95,19 @@ void InformationPage::BuildCashInDrawer()
         const int n = row + 1;
         const int y = rowY(row);
         ui::LabelIn(cashGroup_, QStringLiteral("%1.").arg(n), QRect(RowLabelX, y, 14, layout::RowHeight));
-        curName_[row] = ui::ReadOnlyEdit(cashGroup_, name("InfoCur%1Name", n), QRect(NameX, y, NameWidth, layout::RowHeight));
-        curRate_[row] = ui::ReadOnlyEdit(cashGroup_, name("InfoCur%1Rate", n), QRect(RateX, y, RateWidth, layout::RowHeight));
-        curAmount_[row] = ui::Edit(cashGroup_, name("InfoCur%1Amount", n), QRect(AmountX, y, AmountWidth, layout::RowHeight));
+        curName_[row] = ui::ReadOnlyEdit(cashGroup_, name("InfoCur%1Name", n),
+                                         QRect(NameX, y, NameWidth, layout::RowHeight));
+        curRate_[row] = ui::ReadOnlyEdit(cashGroup_, name("InfoCur%1Rate", n),
+                                         QRect(RateX, y, RateWidth, layout::RowHeight));
+        curAmount_[row] = ui::Edit(cashGroup_, name("InfoCur%1Amount", n),
+                                   QRect(AmountX, y, AmountWidth, layout::RowHeight));
         ui::Button(cashGroup_, name("ButtonGetInfoCur%1Amount", n), QStringLiteral("Get"),
-                   QRect(GetX, y, GetWidth, layout::RowHeight), [this, row] { ButtonGetInfoCurAmountClick(row); });
+                   QRect(GetX, y, GetWidth, layout::RowHeight),
+                   [this, row] { ButtonGetInfoCurAmountClick(row); });
     }
 }
 
-void InformationPage::BuildDepartments()
-{
+void InformationPage::BuildDepartments() {
     QGroupBox* group = ui::Group(form_.TabSheet2, QStringLiteral("GroupBoxInfoDepartments"),
                                  QStringLiteral("Departments"), layout::Departments);
     const int nameX = 24, nameWidth = 190, summX = 218, summWidth = 120, getX = 342;
@@ -120,12 +121,12 @@ void InformationPage::BuildDepartments()
         departSumm_[row] = ui::ReadOnlyEdit(group, name("InfoDepart%1Summ", n),
                                             rowRect(summX, row, summWidth, layout::TitledFirstRow));
         ui::Button(group, name("ButtonInfoDepart%1Get", n), QStringLiteral("Get"),
-                   rowRect(getX, row, 44, layout::TitledFirstRow), [this, row] { ButtonInfoDepartGetClick(row); });
+                   rowRect(getX, row, 44, layout::TitledFirstRow),
+                   [this, row] { ButtonInfoDepartGetClick(row); });
     }
 }
 
-void InformationPage::BuildHardErrors()
-{
+void InformationPage::BuildHardErrors() {
     QGroupBox* group = ui::Group(form_.TabSheet2, QStringLiteral("GroupBoxHardErrors"),
                                  QStringLiteral("HARD errors"), layout::HardErrors);
     rowLabel(group, QStringLiteral("Hardware mask:"), 8, 0, 128);
@@ -133,11 +134,11 @@ void InformationPage::BuildHardErrors()
     ui::Button(group, QStringLiteral("Button6"), QStringLiteral("Get"), rowRect(342, 0, 44),
                [this] { ButtonGetInfoStateClick(); });
     rowLabel(group, QStringLiteral("Extended status bytes:"), 8, 1, 128);
-    InfoHardwareErrorDetails = ui::ReadOnlyEdit(group, QStringLiteral("InfoHardwareErrorDetails"), rowRect(140, 1, 246));
+    InfoHardwareErrorDetails =
+        ui::ReadOnlyEdit(group, QStringLiteral("InfoHardwareErrorDetails"), rowRect(140, 1, 246));
 }
 
-void InformationPage::ButtonGetInfoRowClick(int row)
-{
+void InformationPage::ButtonGetInfoRowClick(int row) {
     if (row == StateRow) {
         ButtonGetInfoStateClick();
         return;
@@ -145,8 +146,7 @@ void InformationPage::ButtonGetInfoRowClick(int row)
     QueryInfoText(form_, InfoRows[row].code, rowBox_[row]);
 }
 
-void InformationPage::ButtonGetInfoStateClick()
-{
+void InformationPage::ButtonGetInfoStateClick() {
     QLineEdit* InfoState = rowBox_[StateRow];
     QByteArray fields[StateFields];
     const int n = QueryInfoFields(form_, StateCode, StateFields, fields);
@@ -171,13 +171,12 @@ void InformationPage::ButtonGetInfoStateClick()
     InfoHardwareErrorDetails->setText(details);
 }
 
-void InformationPage::ButtonGetInfoCurAmountClick(int row)
-{
+void InformationPage::ButtonGetInfoCurAmountClick(int row) {
     QueryCashInDrawer(row, curName_[row], curRate_[row], curAmount_[row]);
 }
 
-void InformationPage::QueryCashInDrawer(int index, QLineEdit* nameBox, QLineEdit* rateBox, QLineEdit* amountBox)
-{
+void InformationPage::QueryCashInDrawer(int index, QLineEdit* nameBox, QLineEdit* rateBox,
+                                        QLineEdit* amountBox) {
     // The currency read is an operation of its own; the cash read follows whatever its outcome.
     form_.taxCurrencyClock().QueryCurrency(index, nameBox, rateBox);
     RunQuery(form_, CashInDrawerName, CashInDrawerCode + index, 2,
@@ -186,8 +185,7 @@ void InformationPage::QueryCashInDrawer(int index, QLineEdit* nameBox, QLineEdit
              });
 }
 
-void InformationPage::ButtonInfoDepartGetClick(int row)
-{
+void InformationPage::ButtonInfoDepartGetClick(int row) {
     form_.departmentsCredits().QueryDepartment(row, departName_[row], departSumm_[row]);
 }
 

@@ -17,40 +17,44 @@ namespace {
 const QString OperationName = QStringLiteral("GetFiscalInfo");
 } // namespace
 
-RawRequests::RawRequests(TFormMain& form) : form_(form)
-{
+RawRequests::RawRequests(TFormMain& form) : form_(form) {
     QWidget* page = form_.TabSheet18;
     // Two request groups on the left, each a code (and a parameter) with its button; the answer's
     // five fields on the right.
     const QRect label(10, 20, 64, 20), edit(78, 20, 64, 20), button(150, 19, 82, 22);
     const QPoint nextRow(0, 26);
-    QGroupBox* upper = ui::Group(page, QStringLiteral("GroupBoxRequest"), QStringLiteral("Request"), QRect(8, 8, 240, 48));
+    QGroupBox* upper =
+        ui::Group(page, QStringLiteral("GroupBoxRequest"), QStringLiteral("Request"), QRect(8, 8, 240, 48));
     ui::LabelIn(upper, QStringLiteral("Code"), label);
     RequestName = ui::Edit(upper, QStringLiteral("RequestName"), edit, QStringLiteral("0"));
-    ui::Button(upper, QStringLiteral("Button11"), QStringLiteral("GetInfo"), button, [this] { Button11Click(); });
+    ui::Button(upper, QStringLiteral("Button11"), QStringLiteral("GetInfo"), button,
+               [this] { Button11Click(); });
 
-    QGroupBox* lower = ui::Group(page, QStringLiteral("GroupBoxRequest2"), QStringLiteral("Request"), QRect(8, 62, 240, 74));
+    QGroupBox* lower =
+        ui::Group(page, QStringLiteral("GroupBoxRequest2"), QStringLiteral("Request"), QRect(8, 62, 240, 74));
     ui::LabelIn(lower, QStringLiteral("Code"), label);
     RequestName2 = ui::Edit(lower, QStringLiteral("RequestName2"), edit, QStringLiteral("0"));
     ui::LabelIn(lower, QStringLiteral("Parameter"), label.translated(nextRow));
-    RequestName3 = ui::Edit(lower, QStringLiteral("RequestName3"), edit.translated(nextRow), QStringLiteral("0"));
-    ui::Button(lower, QStringLiteral("Button12"), QStringLiteral("GetInfo2"), button, [this] { Button12Click(); });
+    RequestName3 =
+        ui::Edit(lower, QStringLiteral("RequestName3"), edit.translated(nextRow), QStringLiteral("0"));
+    ui::Button(lower, QStringLiteral("Button12"), QStringLiteral("GetInfo2"), button,
+               [this] { Button12Click(); });
 
-    QGroupBox* answers = ui::Group(page, QStringLiteral("GroupBoxAnswer"), QStringLiteral("Answer"), QRect(256, 8, 420, 152));
+    QGroupBox* answers =
+        ui::Group(page, QStringLiteral("GroupBoxAnswer"), QStringLiteral("Answer"), QRect(256, 8, 420, 152));
     for (int i = 0; i < 5; ++i)
-        answer_[i] = ui::Edit(answers, QStringLiteral("Answer%1").arg(i + 1), QRect(10, 20 + i * 25, 400, 20));
+        answer_[i] =
+            ui::Edit(answers, QStringLiteral("Answer%1").arg(i + 1), QRect(10, 20 + i * 25, 400, 20));
 }
 
-void RawRequests::ShowAnswer(const char* answer)
-{
+void RawRequests::ShowAnswer(const char* answer) {
     // Every box is written: a field the answer lacks empties its box.
     const std::vector<QByteArray> fields = SplitAnswer(answer, int(answer_.size()));
     for (std::size_t i = 0; i < answer_.size(); ++i)
         answer_[i]->setText(FromDevice(TrimRight(fields[i])));
 }
 
-void RawRequests::Button11Click()
-{
+void RawRequests::Button11Click() {
     device::AnswerBuffer answer;
     RunOperation(
         form_, OperationName,
@@ -61,8 +65,7 @@ void RawRequests::Button11Click()
         [&] { ShowAnswer(answer.text()); });
 }
 
-void RawRequests::Button12Click()
-{
+void RawRequests::Button12Click() {
     device::AnswerBuffer answer;
     RunOperation(
         form_, OperationName,

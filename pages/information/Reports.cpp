@@ -14,8 +14,8 @@ namespace pages::information {
 
 namespace {
 
-const QString ZReportQuestion =
-    QStringLiteral("Z-report close current shift and clears shift data.\nAre You sure to proceed with operation ?");
+const QString ZReportQuestion = QStringLiteral(
+    "Z-report close current shift and clears shift data.\nAre You sure to proceed with operation ?");
 
 struct ButtonSpec {
     const char* name;
@@ -25,20 +25,19 @@ struct ButtonSpec {
 };
 
 // Buttons side by side filling a one-row group.
-void buttonRow(QGroupBox* group, Reports* reports, std::initializer_list<ButtonSpec> buttons)
-{
+void buttonRow(QGroupBox* group, Reports* reports, std::initializer_list<ButtonSpec> buttons) {
     int x = 8;
     for (const ButtonSpec& b : buttons) {
         ui::Button(group, QString::fromLatin1(b.name), QString::fromLatin1(b.caption),
-                   QRect(x, layout::FirstRow, b.width, 22), [reports, handler = b.handler] { (reports->*handler)(); });
+                   QRect(x, layout::FirstRow, b.width, 22),
+                   [reports, handler = b.handler] { (reports->*handler)(); });
         x += b.width + 4;
     }
 }
 
 } // namespace
 
-Reports::Reports(TFormMain& form) : form_(form)
-{
+Reports::Reports(TFormMain& form) : form_(form) {
     BuildTables();
     BuildReports();
     BuildPeriodicReports();
@@ -47,8 +46,7 @@ Reports::Reports(TFormMain& form) : form_(form)
               layout::TankPeriodicReports);
 }
 
-void Reports::BuildTables()
-{
+void Reports::BuildTables() {
     QGroupBox* group = ui::Group(form_.TabSheet2, QStringLiteral("GroupBoxTables"), QStringLiteral("Tables"),
                                  layout::Tables);
     buttonRow(group, this,
@@ -57,18 +55,16 @@ void Reports::BuildTables()
                {"ButtonPrintCreditTable", "Print Credit Table", 116, &Reports::ButtonPrintCreditTableClick}});
 }
 
-void Reports::BuildReports()
-{
-    QGroupBox* group = ui::Group(form_.TabSheet2, QStringLiteral("GroupBoxReports"), QStringLiteral("Reports"),
-                                 layout::Reports);
+void Reports::BuildReports() {
+    QGroupBox* group = ui::Group(form_.TabSheet2, QStringLiteral("GroupBoxReports"),
+                                 QStringLiteral("Reports"), layout::Reports);
     buttonRow(group, this,
               {{"ButtonXReport", "X Report", 118, &Reports::ButtonXReportClick},
                {"ButtonMiniXReport", "Mini X Report", 120, &Reports::ButtonMiniXReportClick},
                {"ButtonZReport", "Z Report", 122, &Reports::ButtonZReportClick}});
 }
 
-void Reports::BuildPeriodicReports()
-{
+void Reports::BuildPeriodicReports() {
     QGroupBox* group = ui::Group(form_.TabSheet2, QStringLiteral("GroupBoxPeriodicReports"),
                                  QStringLiteral("Periodic Reports"), layout::PeriodicReports);
     // Two blocks, each a line of "From"/"To" inputs over a line of two buttons.
@@ -82,8 +78,10 @@ void Reports::BuildPeriodicReports()
 
     const int dateY = 20, dateButtonsY = 44;
     inputLine(QStringLiteral("Period:"), dateY);
-    PeriodDate1 = ui::DatePicker(group, QStringLiteral("PeriodDate1"), QRect(firstX, dateY, inputWidth, layout::RowHeight), {});
-    PeriodDate2 = ui::DatePicker(group, QStringLiteral("PeriodDate2"), QRect(lastX, dateY, inputWidth, layout::RowHeight), {});
+    PeriodDate1 = ui::DatePicker(group, QStringLiteral("PeriodDate1"),
+                                 QRect(firstX, dateY, inputWidth, layout::RowHeight), {});
+    PeriodDate2 = ui::DatePicker(group, QStringLiteral("PeriodDate2"),
+                                 QRect(lastX, dateY, inputWidth, layout::RowHeight), {});
     ui::Button(group, QStringLiteral("ButtonSumPeriodicReport"), QStringLiteral("Sum Periodic Report"),
                QRect(8, dateButtonsY, buttonWidth, 22), [this] { ButtonSumPeriodicReportClick(); });
     ui::Button(group, QStringLiteral("ButtonPeriodicReport"), QStringLiteral("Periodic Report"),
@@ -91,50 +89,48 @@ void Reports::BuildPeriodicReports()
 
     const int numberY = 72, numberButtonsY = 96;
     inputLine(QStringLiteral("Report Numbers"), numberY);
-    UpDownPeriodicNumber1 = ui::SpinEdit(group, QStringLiteral("PeriodicNumber1"), QStringLiteral("UpDownPeriodicNumber1"),
-                                         QRect(firstX, numberY, inputWidth, layout::RowHeight), 0, 10000, 0);
-    UpDownPeriodicNumber2 = ui::SpinEdit(group, QStringLiteral("PeriodicNumber2"), QStringLiteral("UpDownPeriodicNumber2"),
-                                         QRect(lastX, numberY, inputWidth, layout::RowHeight), 0, 10000, 0);
-    ui::Button(group, QStringLiteral("ButtonPrintSumPeriodicReportByNumber"), QStringLiteral("Sum Periodic Report by number"),
-               QRect(8, numberButtonsY, buttonWidth, 22), [this] { ButtonPrintSumPeriodicReportByNumberClick(); });
-    ui::Button(group, QStringLiteral("ButtonPeriodicReportByNumber"), QStringLiteral("Periodic Report by number"),
-               QRect(secondButtonX, numberButtonsY, buttonWidth, 22), [this] { ButtonPeriodicReportByNumberClick(); });
+    UpDownPeriodicNumber1 =
+        ui::SpinEdit(group, QStringLiteral("PeriodicNumber1"), QStringLiteral("UpDownPeriodicNumber1"),
+                     QRect(firstX, numberY, inputWidth, layout::RowHeight), 0, 10000, 0);
+    UpDownPeriodicNumber2 =
+        ui::SpinEdit(group, QStringLiteral("PeriodicNumber2"), QStringLiteral("UpDownPeriodicNumber2"),
+                     QRect(lastX, numberY, inputWidth, layout::RowHeight), 0, 10000, 0);
+    ui::Button(group, QStringLiteral("ButtonPrintSumPeriodicReportByNumber"),
+               QStringLiteral("Sum Periodic Report by number"), QRect(8, numberButtonsY, buttonWidth, 22),
+               [this] { ButtonPrintSumPeriodicReportByNumberClick(); });
+    ui::Button(group, QStringLiteral("ButtonPeriodicReportByNumber"),
+               QStringLiteral("Periodic Report by number"),
+               QRect(secondButtonX, numberButtonsY, buttonWidth, 22),
+               [this] { ButtonPeriodicReportByNumberClick(); });
 }
 
-void Reports::ButtonPrintVATTableClick()
-{
+void Reports::ButtonPrintVATTableClick() {
     RunOperation(form_, QStringLiteral("PrintVatTable"), [] { return device::PrintVatTable(); });
 }
 
-void Reports::ButtonPrintCurTableClick()
-{
+void Reports::ButtonPrintCurTableClick() {
     RunOperation(form_, QStringLiteral("PrintCurrencyTable"), [] { return device::PrintCurrencyTable(); });
 }
 
-void Reports::ButtonPrintCreditTableClick()
-{
+void Reports::ButtonPrintCreditTableClick() {
     RunOperation(form_, QStringLiteral("PrintCreditTable"), [] { return device::PrintCreditTable(); });
 }
 
-void Reports::ButtonXReportClick()
-{
+void Reports::ButtonXReportClick() {
     RunOperation(form_, QStringLiteral("PrintXReport"), [] { return device::PrintXReport(); });
 }
 
-void Reports::ButtonMiniXReportClick()
-{
+void Reports::ButtonMiniXReportClick() {
     RunOperation(form_, QStringLiteral("PrintMiniXReport"), [] { return device::PrintMiniXReport(); });
 }
 
-void Reports::ButtonZReportClick()
-{
+void Reports::ButtonZReportClick() {
     if (!ConfirmAction(form_, ZReportQuestion))
         return;
     RunOperation(form_, QStringLiteral("PrintZReport"), [] { return device::PrintZReport(); });
 }
 
-void Reports::ButtonSumPeriodicReportClick()
-{
+void Reports::ButtonSumPeriodicReportClick() {
     RunOperation(form_, QStringLiteral("PrintSumPeriodicReport"), [this] {
         const QByteArray first = DateText(PeriodDate1->date());
         const QByteArray last = DateText(PeriodDate2->date());
@@ -142,8 +138,7 @@ void Reports::ButtonSumPeriodicReportClick()
     });
 }
 
-void Reports::ButtonPeriodicReportClick()
-{
+void Reports::ButtonPeriodicReportClick() {
     RunOperation(form_, QStringLiteral("PrintPeriodicReport"), [this] {
         const QByteArray first = DateText(PeriodDate1->date());
         const QByteArray last = DateText(PeriodDate2->date());
@@ -151,16 +146,14 @@ void Reports::ButtonPeriodicReportClick()
     });
 }
 
-void Reports::ButtonPrintSumPeriodicReportByNumberClick()
-{
+void Reports::ButtonPrintSumPeriodicReportByNumberClick() {
     RunOperation(form_, QStringLiteral("PrintSumPeriodicReportByNumber"), [this] {
         return device::PrintSumPeriodicReportByNumber(UpDownPeriodicNumber1->position(),
                                                       UpDownPeriodicNumber2->position());
     });
 }
 
-void Reports::ButtonPeriodicReportByNumberClick()
-{
+void Reports::ButtonPeriodicReportByNumberClick() {
     RunOperation(form_, QStringLiteral("PrintPeriodicReportByNumber"), [this] {
         return device::PrintPeriodicReportByNumber(UpDownPeriodicNumber1->position(),
                                                    UpDownPeriodicNumber2->position());

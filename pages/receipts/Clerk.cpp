@@ -14,8 +14,7 @@ namespace layout = pages::settings::layout;
 
 namespace pages::receipts {
 
-Clerk::Clerk(TFormMain& form) : form_(form)
-{
+Clerk::Clerk(TFormMain& form) : form_(form) {
     QGroupBox* group = ui::Group(form.TabSheet1, "GroupBoxClerk", "Clerk", layout::Clerk);
     const int row1 = layout::FirstRow;
     const int row2 = row1 + 24;
@@ -30,8 +29,7 @@ Clerk::Clerk(TFormMain& form) : form_(form)
                [this] { ButtonSetClerkClick(); });
 }
 
-void Clerk::ButtonSetClerkClick()
-{
+void Clerk::ButtonSetClerkClick() {
     RunOperation(form_, "SetClerk", [this] {
         const QByteArray name = ToDevice(ClerkName->text());
         const int attribute = ParseHex(ClerkAttributes->text());

@@ -20,14 +20,17 @@ namespace {
 const QStringList AdjustmentKinds = {QStringLiteral("Percent"), QStringLiteral("Summ")};
 
 // "Percent" is 1, "Summ" 2 (0 when nothing is selected).
-int AdjustmentKind(const QComboBox* list) { return ItemIndex(list) + 1; }
+int AdjustmentKind(const QComboBox* list) {
+    return ItemIndex(list) + 1;
+}
 
 } // namespace
 
-FiscalReceipt::FiscalReceipt(TFormMain& form) : form_(form) { BuildPage(); }
+FiscalReceipt::FiscalReceipt(TFormMain& form) : form_(form) {
+    BuildPage();
+}
 
-void FiscalReceipt::BuildPage()
-{
+void FiscalReceipt::BuildPage() {
     QWidget* page = form_.TabSheet3;
 
     // "Items": two columns of labelled boxes.
@@ -56,10 +59,9 @@ void FiscalReceipt::BuildPage()
         this->*r.box = ui::Edit(items, r.name, QRect(editX[r.column], rowY(r.row), r.width, 21), r.text);
     }
     ui::Label(items, "Depart", labelX[1], rowY(1) + 4);
-    FiscalReceiptItemDepart =
-        ui::SpinEdit(items, "FiscalReceiptItemDepart", "FiscalReceiptItemDepartUpDown",
-                     QRect(editX[1], rowY(1), 56, 21), 1, 8, 1)
-            ->buddy();
+    FiscalReceiptItemDepart = ui::SpinEdit(items, "FiscalReceiptItemDepart", "FiscalReceiptItemDepartUpDown",
+                                           QRect(editX[1], rowY(1), 56, 21), 1, 8, 1)
+                                  ->buddy();
     ui::Label(items, "Add/Discount", labelX[1], rowY(2) + 4);
     FiscalReceiptItemDiscountType =
         ui::Combo(items, "FiscalReceiptItemDiscountType", QRect(editX[1], rowY(2), 84, 21), AdjustmentKinds);
@@ -78,7 +80,8 @@ void FiscalReceipt::BuildPage()
     QGroupBox* comment = ui::Group(page, "GroupBoxFiscalComment", "Comment Line", QRect(8, 210, 520, 52));
     FiscalReceiptComment = ui::Edit(comment, "FiscalReceiptComment", QRect(10, 20, 380, 21));
     ui::Label(comment, "Attribute", 404, 24);
-    FiscalReceiptCommentAttribute = ui::Edit(comment, "FiscalReceiptCommentAttribute", QRect(460, 20, 50, 21), "41");
+    FiscalReceiptCommentAttribute =
+        ui::Edit(comment, "FiscalReceiptCommentAttribute", QRect(460, 20, 50, 21), "41");
 
     // "Customer money": cash in the four currencies and the eight credit types.
     QGroupBox* money = ui::Group(page, "GroupBoxCustomerMoney", "Customer money", QRect(8, 270, 520, 150));
@@ -109,9 +112,11 @@ void FiscalReceipt::BuildPage()
     const Action actions[] = {
         {"ButtonBeginFiscalReceipt", "Begin Fiscal Receipt", &FiscalReceipt::ButtonBeginFiscalReceiptClick},
         {"ButtonFiscalReceiptItemSale", "Sale", &FiscalReceipt::ButtonFiscalReceiptItemSaleClick},
-        {"ButtonFiscalReceiptItemDiscount", "Add/Discount", &FiscalReceipt::ButtonFiscalReceiptItemDiscountClick},
+        {"ButtonFiscalReceiptItemDiscount", "Add/Discount",
+         &FiscalReceipt::ButtonFiscalReceiptItemDiscountClick},
         {"ButtonFiscalReceiptItemVoid", "Void", &FiscalReceipt::ButtonFiscalReceiptItemVoidClick},
-        {"ButtonFiscalReceiptDiscount", "Receipt Add/Discount", &FiscalReceipt::ButtonFiscalReceiptDiscountClick},
+        {"ButtonFiscalReceiptDiscount", "Receipt Add/Discount",
+         &FiscalReceipt::ButtonFiscalReceiptDiscountClick},
         {"ButtonFiscalReceiptComment", "Comment", &FiscalReceipt::ButtonFiscalReceiptCommentClick},
         {"ButtonEndFiscalReceipt", "End Fiscal Receipt", &FiscalReceipt::ButtonEndFiscalReceiptClick},
         {"ButtonFiscalReceiptReturn", "End Return", &FiscalReceipt::ButtonFiscalReceiptReturnClick},
@@ -128,14 +133,12 @@ void FiscalReceipt::BuildPage()
 // operation before anything is sent. Tax group and department are typed from 1, sent from 0.
 namespace {
 // A number typed from 1 as the library's index from 0, wrapping like 32-bit arithmetic.
-int IndexFromOne(const QString& text)
-{
+int IndexFromOne(const QString& text) {
     return static_cast<int>(static_cast<uint32_t>(StrToInt(text)) - 1u);
 }
 } // namespace
 
-FiscalReceipt::Item FiscalReceipt::ReadItem() const
-{
+FiscalReceipt::Item FiscalReceipt::ReadItem() const {
     Item item;
     item.departIndex = IndexFromOne(FiscalReceiptItemDepart->text());
     item.unit = ToDevice(FiscalReceiptItemUnit->text());
@@ -146,38 +149,33 @@ FiscalReceipt::Item FiscalReceipt::ReadItem() const
     return item;
 }
 
-int FiscalReceipt::SellItem(const Item& item) const
-{
+int FiscalReceipt::SellItem(const Item& item) const {
     return device::PrintRecItemDepart(item.name.constData(), item.quantity, item.price, item.taxIndex,
                                       item.unit.constData(), item.departIndex);
 }
 
 // Converted cash 1 to 4, then credits 1 to 8; handed over in the library's order, which puts
 // cash in currencies 2 to 4 after the credits.
-FiscalReceipt::Payment FiscalReceipt::ReadPayment() const
-{
+FiscalReceipt::Payment FiscalReceipt::ReadPayment() const {
     std::array<double, 4> cash{};
     std::array<double, 8> credit{};
     for (int i = 0; i < 4; ++i)
         cash[i] = ParseAmount(FiscalReceiptCash[i]->text());
     for (int i = 0; i < 8; ++i)
         credit[i] = ParseAmount(FiscalReceiptCredit[i]->text());
-    return {cash[0], credit[0], credit[1], credit[2], credit[3], credit[4],
-            credit[5], credit[6], credit[7], cash[1], cash[2], cash[3]};
+    return {cash[0],   credit[0], credit[1], credit[2], credit[3], credit[4],
+            credit[5], credit[6], credit[7], cash[1],   cash[2],   cash[3]};
 }
 
-void FiscalReceipt::ButtonBeginFiscalReceiptClick()
-{
+void FiscalReceipt::ButtonBeginFiscalReceiptClick() {
     RunOperation(form_, "BeginFiscalReceipt", [] { return device::BeginFiscalReceipt(); });
 }
 
-void FiscalReceipt::ButtonFiscalReceiptItemSaleClick()
-{
+void FiscalReceipt::ButtonFiscalReceiptItemSaleClick() {
     RunOperation(form_, "PrintRecItemDepart", [this] { return SellItem(ReadItem()); });
 }
 
-void FiscalReceipt::ApplyItemDiscount(QComboBox* kindList, QLineEdit* valueBox)
-{
+void FiscalReceipt::ApplyItemDiscount(QComboBox* kindList, QLineEdit* valueBox) {
     RunOperation(form_, "DiscountAdditionForItem", [&] {
         const double value = ParseAmount(valueBox->text());
         const int kind = AdjustmentKind(kindList);
@@ -185,14 +183,12 @@ void FiscalReceipt::ApplyItemDiscount(QComboBox* kindList, QLineEdit* valueBox)
     });
 }
 
-void FiscalReceipt::ButtonFiscalReceiptItemDiscountClick()
-{
+void FiscalReceipt::ButtonFiscalReceiptItemDiscountClick() {
     ApplyItemDiscount(FiscalReceiptItemDiscountType, FiscalReceiptItemDiscount);
 }
 
 // A void returns the item together with the adjustment typed in its row.
-void FiscalReceipt::ButtonFiscalReceiptItemVoidClick()
-{
+void FiscalReceipt::ButtonFiscalReceiptItemVoidClick() {
     RunOperation(form_, "ItemReturn", [this] {
         const double value = ParseAmount(FiscalReceiptItemDiscount->text());
         const int kind = AdjustmentKind(FiscalReceiptItemDiscountType);
@@ -202,8 +198,7 @@ void FiscalReceipt::ButtonFiscalReceiptItemVoidClick()
     });
 }
 
-void FiscalReceipt::ButtonFiscalReceiptDiscountClick()
-{
+void FiscalReceipt::ButtonFiscalReceiptDiscountClick() {
     RunOperation(form_, "DiscountAdditionForReceipt", [this] {
         const double value = ParseAmount(FiscalReceiptDiscount->text());
         const int kind = AdjustmentKind(FiscalReceiptDiscountType);
@@ -211,8 +206,7 @@ void FiscalReceipt::ButtonFiscalReceiptDiscountClick()
     });
 }
 
-void FiscalReceipt::ButtonFiscalReceiptCommentClick()
-{
+void FiscalReceipt::ButtonFiscalReceiptCommentClick() {
     RunOperation(form_, "PrintCommentLine", [this] {
         const int attribute = ParseHex(FiscalReceiptCommentAttribute->text());
         const QByteArray text = ToDevice(FiscalReceiptComment->text());
@@ -220,33 +214,30 @@ void FiscalReceipt::ButtonFiscalReceiptCommentClick()
     });
 }
 
-void FiscalReceipt::ButtonEndFiscalReceiptClick()
-{
+void FiscalReceipt::ButtonEndFiscalReceiptClick() {
     RunOperation(form_, "EndFiscalReceiptCurrEx", [this] {
         const Payment p = ReadPayment();
-        return device::EndFiscalReceiptCurrEx(p[0], p[1], p[2], p[3], p[4], p[5], p[6], p[7], p[8], p[9], p[10],
-                                              p[11]);
+        return device::EndFiscalReceiptCurrEx(p[0], p[1], p[2], p[3], p[4], p[5], p[6], p[7], p[8], p[9],
+                                              p[10], p[11]);
     });
 }
 
-void FiscalReceipt::ButtonFiscalReceiptReturnClick()
-{
+void FiscalReceipt::ButtonFiscalReceiptReturnClick() {
     RunOperation(form_, "GoodsReturnCurrEx", [this] {
         const Payment p = ReadPayment();
-        return device::GoodsReturnCurrEx(p[0], p[1], p[2], p[3], p[4], p[5], p[6], p[7], p[8], p[9], p[10], p[11]);
+        return device::GoodsReturnCurrEx(p[0], p[1], p[2], p[3], p[4], p[5], p[6], p[7], p[8], p[9], p[10],
+                                         p[11]);
     });
 }
 
-void FiscalReceipt::ButtonFiscalReceiptCopyClick()
-{
+void FiscalReceipt::ButtonFiscalReceiptCopyClick() {
     RunOperation(form_, "PrintCopyOfLastReceipt", [] { return device::PrintCopyOfLastReceipt(); });
 }
 
 // The count is read again before every pass; the sales' results are deliberately not looked at,
 // so a refused sale neither stops the cycle nor shows a box. Only a conversion error (or another
 // exception) ends it early.
-void FiscalReceipt::Button10Click()
-{
+void FiscalReceipt::Button10Click() {
     BusySection busy(form_);
     try {
         for (int done = 0; StrToInt(textSaleCycle->text()) > done; ++done)

@@ -14,16 +14,18 @@ using namespace framework;
 
 namespace pages::receipts {
 
-NonFiscalReceipt::NonFiscalReceipt(TFormMain& form) : form_(form) { BuildPage(); }
+NonFiscalReceipt::NonFiscalReceipt(TFormMain& form) : form_(form) {
+    BuildPage();
+}
 
-void NonFiscalReceipt::BuildPage()
-{
+void NonFiscalReceipt::BuildPage() {
     QWidget* page = form_.TabSheet4;
 
     QGroupBox* line = ui::Group(page, "GroupBoxNonFiscalLine", "Line", QRect(8, 8, 520, 52));
     NonFiscalReceiptLine = ui::Edit(line, "NonFiscalReceiptLine", QRect(10, 20, 380, 21));
     ui::Label(line, "Attribute", 404, 24);
-    NonFiscalReceiptLineAttribute = ui::Edit(line, "NonFiscalReceiptLineAttribute", QRect(460, 20, 50, 21), "41");
+    NonFiscalReceiptLineAttribute =
+        ui::Edit(line, "NonFiscalReceiptLineAttribute", QRect(460, 20, 50, 21), "41");
 
     // "Tare" and "Deposit": name, quantity and price in one row each.
     struct ItemGroup {
@@ -54,13 +56,19 @@ void NonFiscalReceipt::BuildPage()
         void (NonFiscalReceipt::*handler)();
     };
     const Action actions[] = {
-        {"ButtonBeginNonFiscalReceipt", "Begin NonFiscal Receipt", &NonFiscalReceipt::ButtonBeginNonFiscalReceiptClick},
+        {"ButtonBeginNonFiscalReceipt", "Begin NonFiscal Receipt",
+         &NonFiscalReceipt::ButtonBeginNonFiscalReceiptClick},
         {"ButtonNonFiscalReceiptLine", "Print Line", &NonFiscalReceipt::ButtonNonFiscalReceiptLineClick},
-        {"ButtonNonFiscalReceiptTareSale", "Tare Receive", &NonFiscalReceipt::ButtonNonFiscalReceiptTareSaleClick},
-        {"ButtonNonFiscalReceiptTareVoid", "Tare Sale", &NonFiscalReceipt::ButtonNonFiscalReceiptTareVoidClick},
-        {"ButtonNonFiscalReceiptDepositSale", "Deposit In", &NonFiscalReceipt::ButtonNonFiscalReceiptDepositSaleClick},
-        {"ButtonNonFiscalReceiptDepositVoid", "Deposit Out", &NonFiscalReceipt::ButtonNonFiscalReceiptDepositVoidClick},
-        {"ButtonEndNonFiscalReceipt", "End NonFiscal Receipt", &NonFiscalReceipt::ButtonEndNonFiscalReceiptClick},
+        {"ButtonNonFiscalReceiptTareSale", "Tare Receive",
+         &NonFiscalReceipt::ButtonNonFiscalReceiptTareSaleClick},
+        {"ButtonNonFiscalReceiptTareVoid", "Tare Sale",
+         &NonFiscalReceipt::ButtonNonFiscalReceiptTareVoidClick},
+        {"ButtonNonFiscalReceiptDepositSale", "Deposit In",
+         &NonFiscalReceipt::ButtonNonFiscalReceiptDepositSaleClick},
+        {"ButtonNonFiscalReceiptDepositVoid", "Deposit Out",
+         &NonFiscalReceipt::ButtonNonFiscalReceiptDepositVoidClick},
+        {"ButtonEndNonFiscalReceipt", "End NonFiscal Receipt",
+         &NonFiscalReceipt::ButtonEndNonFiscalReceiptClick},
         {"ButtonPrintHeader", "Print Header", &NonFiscalReceipt::ButtonPrintHeaderClick},
     };
     int y = 8;
@@ -70,8 +78,7 @@ void NonFiscalReceipt::BuildPage()
     }
 }
 
-void NonFiscalReceipt::PrintItem(const char* operation, PrintItemFunction print, const ItemBoxes& boxes)
-{
+void NonFiscalReceipt::PrintItem(const char* operation, PrintItemFunction print, const ItemBoxes& boxes) {
     RunOperation(form_, operation, [&] {
         const double price = ParseAmount(boxes.price->text());
         const double quantity = ParseAmount(boxes.quantity->text());
@@ -80,13 +87,11 @@ void NonFiscalReceipt::PrintItem(const char* operation, PrintItemFunction print,
     });
 }
 
-void NonFiscalReceipt::ButtonBeginNonFiscalReceiptClick()
-{
+void NonFiscalReceipt::ButtonBeginNonFiscalReceiptClick() {
     RunOperation(form_, "BeginNonFiscalReceipt", [] { return device::BeginNonFiscalReceipt(); });
 }
 
-void NonFiscalReceipt::ButtonNonFiscalReceiptLineClick()
-{
+void NonFiscalReceipt::ButtonNonFiscalReceiptLineClick() {
     RunOperation(form_, "PrintNonFiscalLine", [this] {
         const int attribute = ParseHex(NonFiscalReceiptLineAttribute->text());
         const QByteArray text = ToDevice(NonFiscalReceiptLine->text());
@@ -94,33 +99,27 @@ void NonFiscalReceipt::ButtonNonFiscalReceiptLineClick()
     });
 }
 
-void NonFiscalReceipt::ButtonNonFiscalReceiptTareSaleClick()
-{
+void NonFiscalReceipt::ButtonNonFiscalReceiptTareSaleClick() {
     PrintItem("PrintTareItem", &device::PrintTareItem, tare_);
 }
 
-void NonFiscalReceipt::ButtonNonFiscalReceiptTareVoidClick()
-{
+void NonFiscalReceipt::ButtonNonFiscalReceiptTareVoidClick() {
     PrintItem("PrintTareItemVoid", &device::PrintTareItemVoid, tare_);
 }
 
-void NonFiscalReceipt::ButtonNonFiscalReceiptDepositSaleClick()
-{
+void NonFiscalReceipt::ButtonNonFiscalReceiptDepositSaleClick() {
     PrintItem("PrintDepositReceive", &device::PrintDepositReceive, deposit_);
 }
 
-void NonFiscalReceipt::ButtonNonFiscalReceiptDepositVoidClick()
-{
+void NonFiscalReceipt::ButtonNonFiscalReceiptDepositVoidClick() {
     PrintItem("PrintDepositRefund", &device::PrintDepositRefund, deposit_);
 }
 
-void NonFiscalReceipt::ButtonEndNonFiscalReceiptClick()
-{
+void NonFiscalReceipt::ButtonEndNonFiscalReceiptClick() {
     RunOperation(form_, "EndNonFiscalReceipt", [] { return device::EndNonFiscalReceipt(); });
 }
 
-void NonFiscalReceipt::ButtonPrintHeaderClick()
-{
+void NonFiscalReceipt::ButtonPrintHeaderClick() {
     RunOperation(form_, "PrintHeader", [] { return device::PrintHeader(); });
 }
 

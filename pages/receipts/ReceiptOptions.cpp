@@ -26,18 +26,18 @@ constexpr QRect PrintCurrencyGroup(404, 56, 380, 106);
 // Surcharge names share the void-name code space from 10 on.
 constexpr int SurchargeCodeBase = 10;
 
-QRect ButtonAt(int x, int rowY, int width) { return {x, rowY - 1, width, layout::ButtonHeight}; }
+QRect ButtonAt(int x, int rowY, int width) {
+    return {x, rowY - 1, width, layout::ButtonHeight};
+}
 
 } // namespace
 
-ReceiptOptions::ReceiptOptions(TFormMain& form) : form_(form)
-{
+ReceiptOptions::ReceiptOptions(TFormMain& form) : form_(form) {
     BuildSettingsGroups();
     BuildServiceGroups();
 }
 
-void ReceiptOptions::BuildSettingsGroups()
-{
+void ReceiptOptions::BuildSettingsGroups() {
     const int row1 = layout::FirstRow;
     const int row2 = row1 + 24;
 
@@ -51,7 +51,8 @@ void ReceiptOptions::BuildSettingsGroups()
     NumberFRLine = UpDown3->buddy();
     ui::Button(fr, "ButtonSetFRLine", "Set", ButtonAt(126, row2, 44), [this] { ButtonSetFRLineClick(); });
 
-    QGroupBox* cct = ui::Group(form_.TabSheet1, "GroupBoxCCT", "Currency Conversion Type", layout::ConversionType);
+    QGroupBox* cct =
+        ui::Group(form_.TabSheet1, "GroupBoxCCT", "Currency Conversion Type", layout::ConversionType);
     cctDirect = ui::Radio(cct, "cctDirect", "Direct", {8, row1 + 2, 62, 19});
     cctIndirect = ui::Radio(cct, "cctIndirect", "Indirect", {72, row1 + 2, 70, 19});
     cctDirect->setChecked(true); // the design's choice; start-up picks by the date
@@ -59,18 +60,20 @@ void ReceiptOptions::BuildSettingsGroups()
     ui::Button(cct, "ButtonGetCCT", "Get", ButtonAt(184, row1, 38), [this] { ButtonGetCCTClick(); });
 }
 
-void ReceiptOptions::BuildServiceGroups()
-{
+void ReceiptOptions::BuildServiceGroups() {
     QWidget* page = form_.TabSheet7;
     const int row1 = layout::FirstRow;
 
     QGroupBox* voidName = ui::Group(page, "GroupBoxVoidName", "Void Name", VoidNameGroup);
-    VoidType = ui::Combo(voidName, "VoidType", {8, row1, 112, layout::RowHeight}, {"Void", "Discount", "Empty"});
+    VoidType =
+        ui::Combo(voidName, "VoidType", {8, row1, 112, layout::RowHeight}, {"Void", "Discount", "Empty"});
     ui::Button(voidName, "Button18", "Set", ButtonAt(128, row1, 48), [this] { Button18Click(); });
 
     QGroupBox* surcharge = ui::Group(page, "GroupBoxSurchargeName", "Surcharge Name", SurchargeNameGroup);
-    SurchargeType = ui::Combo(surcharge, "SurchargeType", {8, row1, 112, layout::RowHeight}, {"Surcharge", "Service"});
-    ui::Button(surcharge, "ButtonSurchargeSet", "Set", ButtonAt(128, row1, 48), [this] { ButtonSurchargeSetClick(); });
+    SurchargeType =
+        ui::Combo(surcharge, "SurchargeType", {8, row1, 112, layout::RowHeight}, {"Surcharge", "Service"});
+    ui::Button(surcharge, "ButtonSurchargeSet", "Set", ButtonAt(128, row1, 48),
+               [this] { ButtonSurchargeSetClick(); });
 
     QGroupBox* group = ui::Group(page, "GroupBoxPrintCurrency", "Print Currency", PrintCurrencyGroup);
     ui::Label(group, "Rate", 24, layout::ColumnTitleY);
@@ -85,10 +88,10 @@ void ReceiptOptions::BuildServiceGroups()
         row.rate = ui::Edit(group, QStringLiteral("pvRate%1").arg(n), {24, y, 64, layout::RowHeight},
                             i == 0 ? QStringLiteral("0.702804") : QString());
         ui::LimitTyping(row.rate, 10);
-        row.dateFrom = ui::DatePicker(group, QStringLiteral("pvDateFrom%1").arg(n), {92, y, 90, layout::RowHeight},
-                                      QDate(2013, 8, 15));
-        row.dateTill = ui::DatePicker(group, QStringLiteral("pvDateTill%1").arg(n), {186, y, 90, layout::RowHeight},
-                                      QDate(2014, 7, 1));
+        row.dateFrom = ui::DatePicker(group, QStringLiteral("pvDateFrom%1").arg(n),
+                                      {92, y, 90, layout::RowHeight}, QDate(2013, 8, 15));
+        row.dateTill = ui::DatePicker(group, QStringLiteral("pvDateTill%1").arg(n),
+                                      {186, y, 90, layout::RowHeight}, QDate(2014, 7, 1));
         row.print = ui::Check(group, QStringLiteral("pvPrint%1").arg(n), {}, {284, y + 1, 18, 19});
         ui::Button(group, QStringLiteral("pvSet%1").arg(n), "Set", ButtonAt(306, y, 34), [this, i, n] {
             const PrintCurrencyRow& r = printCurrency_[i];
@@ -101,54 +104,50 @@ void ReceiptOptions::BuildServiceGroups()
     }
 }
 
-void ReceiptOptions::ButtonSetFRClick()
-{
-    RunOperation(form_, "SetEnableFR", [this] { return device::SetEnableFR(FREnabled->isChecked() ? 1 : 0); });
+void ReceiptOptions::ButtonSetFRClick() {
+    RunOperation(form_, "SetEnableFR",
+                 [this] { return device::SetEnableFR(FREnabled->isChecked() ? 1 : 0); });
 }
 
-void ReceiptOptions::ButtonSetFRLineClick()
-{
+void ReceiptOptions::ButtonSetFRLineClick() {
     // A width that is not a number goes as 0; the module decides.
-    RunOperation(form_, "SetLineFR", [this] { return device::SetLineFR(StrToIntDef(NumberFRLine->text(), 0)); });
+    RunOperation(form_, "SetLineFR",
+                 [this] { return device::SetLineFR(StrToIntDef(NumberFRLine->text(), 0)); });
 }
 
-void ReceiptOptions::ButtonGetFRClick()
-{
+void ReceiptOptions::ButtonGetFRClick() {
     // A failed read leaves the field empty, which clears the box after the error report.
     QByteArray field;
     QueryInfoFields(form_, 303, 1, &field);
     FREnabled->setChecked(StrToIntDef(FromDevice(field), 0) != 0);
 }
 
-void ReceiptOptions::ButtonSetCCTClick()
-{
-    RunOperation(form_, "SetConvertType", [this] { return device::SetConvertType(cctIndirect->isChecked()); });
+void ReceiptOptions::ButtonSetCCTClick() {
+    RunOperation(form_, "SetConvertType",
+                 [this] { return device::SetConvertType(cctIndirect->isChecked()); });
 }
 
-void ReceiptOptions::ButtonGetCCTClick()
-{
-    RunQuery(form_, "GetFiscalInfo(conversion type)", 306, 1, [this](const std::vector<QByteArray>& fields, int) {
-        if (StrToIntDef(FromDevice(fields[0]), 0) == 0)
-            cctDirect->setChecked(true);
-        else
-            cctIndirect->setChecked(true);
-    });
+void ReceiptOptions::ButtonGetCCTClick() {
+    RunQuery(form_, "GetFiscalInfo(conversion type)", 306, 1,
+             [this](const std::vector<QByteArray>& fields, int) {
+                 if (StrToIntDef(FromDevice(fields[0]), 0) == 0)
+                     cctDirect->setChecked(true);
+                 else
+                     cctIndirect->setChecked(true);
+             });
 }
 
-void ReceiptOptions::Button18Click()
-{
+void ReceiptOptions::Button18Click() {
     RunOperation(form_, "SetVoidName", [this] { return device::SetVoidName(ItemIndex(VoidType)); });
 }
 
-void ReceiptOptions::ButtonSurchargeSetClick()
-{
+void ReceiptOptions::ButtonSurchargeSetClick() {
     RunOperation(form_, "SetVoidName",
                  [this] { return device::SetVoidName(ItemIndex(SurchargeType) + SurchargeCodeBase); });
 }
 
 void ReceiptOptions::SetPrintCurrencyRow(int row, QLineEdit* rateBox, QDateEdit* firstDay, QDateEdit* lastDay,
-                                         QCheckBox* printBox)
-{
+                                         QCheckBox* printBox) {
     RunOperation(form_, QStringLiteral("SetPrintVal(%1)").arg(row), [&] {
         const QByteArray last = DateText(lastDay->date());
         const QByteArray first = DateText(firstDay->date());
@@ -158,9 +157,8 @@ void ReceiptOptions::SetPrintCurrencyRow(int row, QLineEdit* rateBox, QDateEdit*
     });
 }
 
-void ReceiptOptions::GetPrintCurrencyRow(int index, QLineEdit* rateBox, QDateEdit* firstDay, QDateEdit* lastDay,
-                                         QCheckBox* printBox)
-{
+void ReceiptOptions::GetPrintCurrencyRow(int index, QLineEdit* rateBox, QDateEdit* firstDay,
+                                         QDateEdit* lastDay, QCheckBox* printBox) {
     const QString name = QStringLiteral("GetInfoData(infoPrnVal%1)").arg(index + 1);
     BusySection busy(form_);
     try {

@@ -28,7 +28,8 @@ public:
     void Button18Click();
     void ButtonSurchargeSetClick();
     // Sends print-currency row `row` (1..3).
-    void SetPrintCurrencyRow(int row, QLineEdit* rateBox, QDateEdit* firstDay, QDateEdit* lastDay, QCheckBox* printBox);
+    void SetPrintCurrencyRow(int row, QLineEdit* rateBox, QDateEdit* firstDay, QDateEdit* lastDay,
+                             QCheckBox* printBox);
     // Reads print-currency row `index` (0..2) into its controls.
     void GetPrintCurrencyRow(int index, QLineEdit* rateBox, QDateEdit* firstDay, QDateEdit* lastDay,
                              QCheckBox* printBox);

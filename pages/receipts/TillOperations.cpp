@@ -17,14 +17,12 @@ using namespace framework;
 
 namespace pages::receipts {
 
-TillOperations::TillOperations(TFormMain& form) : form_(form)
-{
+TillOperations::TillOperations(TFormMain& form) : form_(form) {
     BuildMoneyButtons();
     BuildOtherPage();
 }
 
-void TillOperations::BuildMoneyButtons()
-{
+void TillOperations::BuildMoneyButtons() {
     // The "Money In/Out" column of the Information page's "Cash in drawer" group.
     namespace cash = information::layout::cash;
     QGroupBox* group = form_.informationPage().cashInDrawerGroup();
@@ -37,28 +35,32 @@ void TillOperations::BuildMoneyButtons()
     }
 }
 
-void TillOperations::BuildOtherPage()
-{
+void TillOperations::BuildOtherPage() {
     QWidget* page = form_.TabSheet5;
     const int buttonX = 396, buttonWidth = 120, buttonHeight = 24;
 
-    QGroupBox* display = ui::Group(page, QStringLiteral("GroupBoxCustomerDisplay"), QStringLiteral("Customer display"),
-                                   QRect(8, 8, 380, 100));
+    QGroupBox* display = ui::Group(page, QStringLiteral("GroupBoxCustomerDisplay"),
+                                   QStringLiteral("Customer display"), QRect(8, 8, 380, 100));
     ui::LabelIn(display, QStringLiteral("Line 1:"), QRect(10, 20, 76, 20));
-    OtherCustomerDisplayLine1 = ui::Edit(display, QStringLiteral("OtherCustomerDisplayLine1"), QRect(90, 20, 280, 20));
+    OtherCustomerDisplayLine1 =
+        ui::Edit(display, QStringLiteral("OtherCustomerDisplayLine1"), QRect(90, 20, 280, 20));
     ui::LabelIn(display, QStringLiteral("Line 2:"), QRect(10, 46, 76, 20));
-    OtherCustomerDisplayLine2 = ui::Edit(display, QStringLiteral("OtherCustomerDisplayLine2"), QRect(90, 46, 280, 20));
+    OtherCustomerDisplayLine2 =
+        ui::Edit(display, QStringLiteral("OtherCustomerDisplayLine2"), QRect(90, 46, 280, 20));
     // The display type is designed invisible and no operation reads it.
-    ui::LabelIn(display, QStringLiteral("Display type:"), QRect(10, 72, 76, 20), QStringLiteral("labelOtherCustomerDiplayType"))
+    ui::LabelIn(display, QStringLiteral("Display type:"), QRect(10, 72, 76, 20),
+                QStringLiteral("labelOtherCustomerDiplayType"))
         ->setVisible(false);
     ui::Combo(display, QStringLiteral("OtherCustomerDiplayType"), QRect(90, 72, 180, 20),
-              {QStringLiteral("Digital"), QStringLiteral("Alphanumreic (fixed)"), QStringLiteral("Alphanumreic (loadable)")})
+              {QStringLiteral("Digital"), QStringLiteral("Alphanumreic (fixed)"),
+               QStringLiteral("Alphanumreic (loadable)")})
         ->setVisible(false);
     ui::Button(page, QStringLiteral("ButtonOtherCustomerDisplay"), QStringLiteral("Display Lines"),
                QRect(buttonX, 24, buttonWidth, buttonHeight), [this] { ButtonOtherCustomerDisplayClick(); });
 
-    QGroupBox* fuelDisplay = ui::Group(page, QStringLiteral("GroupBoxCustomerDisplayFuel"),
-                                       QStringLiteral("Customer display Fuel-QuentaE"), QRect(8, 116, 380, 74));
+    QGroupBox* fuelDisplay =
+        ui::Group(page, QStringLiteral("GroupBoxCustomerDisplayFuel"),
+                  QStringLiteral("Customer display Fuel-QuentaE"), QRect(8, 116, 380, 74));
     ui::LabelIn(fuelDisplay, QStringLiteral("Code:"), QRect(10, 20, 76, 20));
     DispCodeType = ui::Combo(fuelDisplay, QStringLiteral("DispCodeType"), QRect(90, 20, 90, 20),
                              {QStringLiteral("Dos"), QStringLiteral("Win")}, true);
@@ -83,24 +85,25 @@ void TillOperations::BuildOtherPage()
         ->setVisible(false);
 }
 
-void TillOperations::SendMoneyIn(int index, QLineEdit* amountBox)
-{
+void TillOperations::SendMoneyIn(int index, QLineEdit* amountBox) {
     RunOperation(form_, QStringLiteral("MoneyInCurr"),
                  [&] { return device::MoneyInCurr(index, ParseAmount(amountBox->text())); });
 }
 
-void TillOperations::SendMoneyOut(int index, QLineEdit* amountBox)
-{
+void TillOperations::SendMoneyOut(int index, QLineEdit* amountBox) {
     RunOperation(form_, QStringLiteral("MoneyOutCurr"),
                  [&] { return device::MoneyOutCurr(index, ParseAmount(amountBox->text())); });
 }
 
-void TillOperations::ButtonCurInClick(int row) { SendMoneyIn(row, form_.informationPage().cashAmountBox(row)); }
+void TillOperations::ButtonCurInClick(int row) {
+    SendMoneyIn(row, form_.informationPage().cashAmountBox(row));
+}
 
-void TillOperations::ButtonCurOutClick(int row) { SendMoneyOut(row, form_.informationPage().cashAmountBox(row)); }
+void TillOperations::ButtonCurOutClick(int row) {
+    SendMoneyOut(row, form_.informationPage().cashAmountBox(row));
+}
 
-void TillOperations::ButtonOtherCustomerDisplayClick()
-{
+void TillOperations::ButtonOtherCustomerDisplayClick() {
     RunOperation(form_, QStringLiteral("CustomerDisplay"), [this] {
         // Line 2 is taken first, so a bad character in both lines is reported for line 2.
         const QByteArray line2 = ToDevice(OtherCustomerDisplayLine2->text());
@@ -109,21 +112,18 @@ void TillOperations::ButtonOtherCustomerDisplayClick()
     });
 }
 
-void TillOperations::ButtonOtherPrintMessageClick()
-{
+void TillOperations::ButtonOtherPrintMessageClick() {
     RunOperation(form_, QStringLiteral("PrintErrorMessage"), [this] {
         const QByteArray message = ToDevice(OtherMessage->text());
         return device::PrintErrorMessage(message.constData());
     });
 }
 
-void TillOperations::ButtonOpenDrawerClick()
-{
+void TillOperations::ButtonOpenDrawerClick() {
     RunOperation(form_, QStringLiteral("OpenCashDrawer"), [] { return device::OpenCashDrawer(); });
 }
 
-void TillOperations::Button15Click()
-{
+void TillOperations::Button15Click() {
     RunOperation(form_, QStringLiteral("SetDispParam"), [this] {
         const int type = ItemIndex(DispTypeType);
         const int code = ItemIndex(DispCodeType);
@@ -131,8 +131,7 @@ void TillOperations::Button15Click()
     });
 }
 
-void TillOperations::Button16Click()
-{
+void TillOperations::Button16Click() {
     RunOperation(form_, QStringLiteral("SetDispTime"), [] { return device::SetDispTime(); });
 }
 

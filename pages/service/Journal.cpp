@@ -30,10 +30,11 @@ constexpr int CardSpaceCode = 914;   // micro SD free and total space
 constexpr int RoomTooSmall = 163;
 constexpr int JournalExhausted = 21;
 
-Exception TooLarge() { return Exception(QStringLiteral("Journal is larger than 512 MiB")); }
+Exception TooLarge() {
+    return Exception(QStringLiteral("Journal is larger than 512 MiB"));
+}
 
-std::vector<char> ZeroedBytes(int64_t size)
-{
+std::vector<char> ZeroedBytes(int64_t size) {
     try {
         return std::vector<char>(static_cast<size_t>(size), '\0');
     } catch (const std::bad_alloc&) {
@@ -55,8 +56,7 @@ private:
 
 } // namespace
 
-JournalBuffer::JournalBuffer(int64_t capacity, int64_t limit) : limit_(limit)
-{
+JournalBuffer::JournalBuffer(int64_t capacity, int64_t limit) : limit_(limit) {
     if (capacity > limit_)
         throw TooLarge();
     capacity = std::max<int64_t>(capacity, 1);
@@ -64,8 +64,7 @@ JournalBuffer::JournalBuffer(int64_t capacity, int64_t limit) : limit_(limit)
     capacity_ = static_cast<int>(capacity);
 }
 
-void JournalBuffer::grow(int position)
-{
+void JournalBuffer::grow(int position) {
     if (capacity_ >= limit_)
         throw TooLarge();
     const int64_t next = std::min<int64_t>(int64_t(capacity_) * 2, limit_);
@@ -75,8 +74,7 @@ void JournalBuffer::grow(int position)
     capacity_ = static_cast<int>(next);
 }
 
-int JournalBuffer::pieceLength(int position) const
-{
+int JournalBuffer::pieceLength(int position) const {
     const char* start = bytes_.data() + position;
     const auto room = static_cast<size_t>(capacity_ - position);
     const void* zero = std::memchr(start, '\0', room);
@@ -87,8 +85,7 @@ int JournalBuffer::pieceLength(int position) const
 // refused request (163) is repeated at the same position after the buffer has grown. The reading
 // goes on while pieces bring characters, whatever their result codes, and stops at the first call
 // that brings none.
-int ReadLongInfo(int code, JournalBuffer& buffer, int* received)
-{
+int ReadLongInfo(int code, JournalBuffer& buffer, int* received) {
     int position = 0;
     int result = 0;
     for (;;) {
@@ -106,8 +103,7 @@ int ReadLongInfo(int code, JournalBuffer& buffer, int* received)
     return result == JournalExhausted ? 0 : result;
 }
 
-void AddTextLines(QPlainTextEdit* lines, const QByteArray& text)
-{
+void AddTextLines(QPlainTextEdit* lines, const QByteArray& text) {
     if (text.isEmpty())
         return;
     QString shown = FromDevice(text);
@@ -118,10 +114,11 @@ void AddTextLines(QPlainTextEdit* lines, const QByteArray& text)
     lines->appendPlainText(shown);
 }
 
-Journal::Journal(TFormMain& form) : form_(form) { BuildPage(); }
+Journal::Journal(TFormMain& form) : form_(form) {
+    BuildPage();
+}
 
-void Journal::BuildPage()
-{
+void Journal::BuildPage() {
     QWidget* page = form_.TabSheet15;
     constexpr int panelWidth = 161;
 
@@ -149,14 +146,16 @@ void Journal::BuildPage()
     JournalCurrentCrc = ui::ReadOnlyEdit(actions, "JournalCurrentCrc", QRect(8, 38, 137, 21));
     ui::Label(actions, "Calculated CRC, hex:", 8, 66);
     JournalCalculatedCrc = ui::ReadOnlyEdit(actions, "JournalCalculatedCrc", QRect(8, 82, 137, 21));
-    ui::Button(actions, "ButtonJournalRead", "Read journal", QRect(8, 112, 137, 25), [this] { ButtonJournalReadClick(); });
+    ui::Button(actions, "ButtonJournalRead", "Read journal", QRect(8, 112, 137, 25),
+               [this] { ButtonJournalReadClick(); });
 
     QGroupBox* card = ui::Group(panel, "GroupBoxMicroSd", "Micro SD information", QRect(4, 156, 153, 144));
     ui::Label(card, "Total space, KB:", 8, 22);
     JournalTotalSpace = ui::ReadOnlyEdit(card, "JournalTotalSpace", QRect(8, 38, 137, 21));
     ui::Label(card, "Free space, KB:", 8, 66);
     JournalFreeSpace = ui::ReadOnlyEdit(card, "JournalFreeSpace", QRect(8, 82, 137, 21));
-    ui::Button(card, "ButtonJournalGetDiskSpace", "Get", QRect(8, 112, 137, 25), [this] { ButtonJournalGetDiskSpaceClick(); });
+    ui::Button(card, "ButtonJournalGetDiskSpace", "Get", QRect(8, 112, 137, 25),
+               [this] { ButtonJournalGetDiskSpaceClick(); });
 
     for (auto [text, y] : {std::pair{"Only for:", 312}, std::pair{"Dravik QuentaE!", 330}}) {
         QLabel* label = ui::Label(panel, text, 12, y);
@@ -169,8 +168,7 @@ void Journal::BuildPage()
 
 // The announced length sizes the buffer (plus 4); the module's checksum is shown as received and
 // compared by value with the one computed over the text actually received.
-void Journal::ButtonJournalReadClick()
-{
+void Journal::ButtonJournalReadClick() {
     QString operation = QStringLiteral("GetFiscalInfo(current journal info)");
     BusySection busy(form_);
     JournalText->clear();
@@ -192,7 +190,8 @@ void Journal::ButtonJournalReadClick()
 
         const uint32_t computed = device::LoadJournalCrc(0, buffer.at(0), received);
         JournalCalculatedCrc->setText(HexText(computed, 8));
-        const auto kept = static_cast<uint32_t>(StrToIntDef(QStringLiteral("0x") + JournalCurrentCrc->text(), 0));
+        const auto kept =
+            static_cast<uint32_t>(StrToIntDef(QStringLiteral("0x") + JournalCurrentCrc->text(), 0));
         QPalette palette = JournalCalculatedCrc->palette();
         palette.setColor(QPalette::Text, kept == computed ? JournalCurrentCrc->palette().color(QPalette::Text)
                                                           : QColor(255, 0, 0));
@@ -203,8 +202,7 @@ void Journal::ButtonJournalReadClick()
 }
 
 // Field 1 is the free space, field 2 the total; an answer without any FS changes nothing.
-void Journal::ButtonJournalGetDiskSpaceClick()
-{
+void Journal::ButtonJournalGetDiskSpaceClick() {
     std::array<QByteArray, 2> fields;
     if (QueryInfoFields(form_, CardSpaceCode, 2, fields.data()) > 0) {
         JournalFreeSpace->setText(FromDevice(fields[0]));

@@ -21,14 +21,16 @@ constexpr int BadBlockRows = 10;
 
 } // namespace
 
-ServiceOperations::ServiceOperations(TFormMain& form) : form_(form) { BuildGroups(); }
+ServiceOperations::ServiceOperations(TFormMain& form) : form_(form) {
+    BuildGroups();
+}
 
 // Everything here stays left of x = 395; the right part of the page holds the receipt options.
-void ServiceOperations::BuildGroups()
-{
+void ServiceOperations::BuildGroups() {
     QWidget* page = form_.TabSheet7;
 
-    QGroupBox* fiscalization = ui::Group(page, "GroupBoxFiscalization", "Fiscalization", QRect(8, 8, 190, 82));
+    QGroupBox* fiscalization =
+        ui::Group(page, "GroupBoxFiscalization", "Fiscalization", QRect(8, 8, 190, 82));
     ui::Label(fiscalization, "Date:", 10, 24);
     FiscalizationDate = ui::DatePicker(fiscalization, "FiscalizationDate", QRect(50, 20, 128, 21), QDate());
     ui::Button(fiscalization, "ButtonServiceFiscalization", "Fiscalize", QRect(50, 48, 128, 25),
@@ -64,7 +66,8 @@ void ServiceOperations::BuildGroups()
                [this] { ButtonServiceGetBadBlocksClick(); });
 
     // Built as designed but never shown; nothing reads its fields.
-    QGroupBox* initialization = ui::Group(page, "FRInitialization", "Initialization", QRect(206, 188, 182, 132));
+    QGroupBox* initialization =
+        ui::Group(page, "FRInitialization", "Initialization", QRect(206, 188, 182, 132));
     ui::Label(initialization, "Date:", 10, 24);
     ui::DatePicker(initialization, "FRDateTimePicker1", QRect(82, 20, 90, 21), QDate());
     ui::Label(initialization, "Time", 10, 50);
@@ -75,10 +78,10 @@ void ServiceOperations::BuildGroups()
     initialization->hide();
 }
 
-void ServiceOperations::ButtonServiceFiscalizationClick()
-{
-    if (!ConfirmAction(form_, QStringLiteral("Fiscalization function is restricted to authorized personal only.\n"
-                                             "Are You sure to proceed with operation ?")))
+void ServiceOperations::ButtonServiceFiscalizationClick() {
+    if (!ConfirmAction(form_,
+                       QStringLiteral("Fiscalization function is restricted to authorized personal only.\n"
+                                      "Are You sure to proceed with operation ?")))
         return;
     RunOperation(form_, "Fiscalization", [this] {
         const QByteArray date = DateText(FiscalizationDate->date());
@@ -88,8 +91,7 @@ void ServiceOperations::ButtonServiceFiscalizationClick()
 
 // Every successful read rewrites all ten rows: numbers 1 to 10 and the fields as received, rows
 // the answer lacks emptied. A failed read leaves the grid as it was.
-void ServiceOperations::ButtonServiceGetBadBlocksClick()
-{
+void ServiceOperations::ButtonServiceGetBadBlocksClick() {
     device::AnswerBuffer answer;
     RunOperation(
         form_, "GetBadBlocks", [&] { return device::GetBadBlocks(answer.data()); },
@@ -102,20 +104,20 @@ void ServiceOperations::ButtonServiceGetBadBlocksClick()
         });
 }
 
-void ServiceOperations::SetNumber(const char* operation, int (*set)(const char*), const QLineEdit* box)
-{
+void ServiceOperations::SetNumber(const char* operation, int (*set)(const char*), const QLineEdit* box) {
     RunOperation(form_, operation, [&] {
         const QByteArray number = ToDevice(box->text());
         return set(number.constData());
     });
 }
 
-void ServiceOperations::ButtonServiceSetShassiClick()
-{
+void ServiceOperations::ButtonServiceSetShassiClick() {
     SetNumber("SetShassi", &device::SetShassi, ServiceShassiNumber);
 }
 
-void ServiceOperations::ButtonServiceSetIdNumberClick() { SetNumber("SetId", &device::SetId, ServiceIdNumber); }
+void ServiceOperations::ButtonServiceSetIdNumberClick() {
+    SetNumber("SetId", &device::SetId, ServiceIdNumber);
+}
 
 void ServiceOperations::Button8Click() {}
 

@@ -17,26 +17,29 @@ namespace pages::settings {
 
 namespace {
 
-int TableRowY(int row) { return layout::TitledFirstRow + row * layout::RowPitch; }
+int TableRowY(int row) {
+    return layout::TitledFirstRow + row * layout::RowPitch;
+}
 
-QRect ButtonAt(int x, int rowY) { return {x, rowY - 1, 38, layout::ButtonHeight}; }
+QRect ButtonAt(int x, int rowY) {
+    return {x, rowY - 1, 38, layout::ButtonHeight};
+}
 
 } // namespace
 
-DepartmentsCredits::DepartmentsCredits(TFormMain& form) : form_(form)
-{
+DepartmentsCredits::DepartmentsCredits(TFormMain& form) : form_(form) {
     BuildDepartments();
     BuildCredits();
 
-    GoodsReturnEnable = ui::Check(form.TabSheet1, "GoodsReturnEnable", "Allow goods return", layout::GoodsReturnCheck);
+    GoodsReturnEnable =
+        ui::Check(form.TabSheet1, "GoodsReturnEnable", "Allow goods return", layout::GoodsReturnCheck);
     ui::Button(form.TabSheet1, "ButtonSetAllowGoodsReturn", "Set", layout::GoodsReturnSet,
                [this] { ButtonSetAllowGoodsReturnClick(); });
 
     BuildResetButtons();
 }
 
-void DepartmentsCredits::BuildDepartments()
-{
+void DepartmentsCredits::BuildDepartments() {
     // Designed at left 278, 231 wide; start-up moves it to 348 and narrows it to 205.
     QGroupBox* group = ui::Group(form_.TabSheet1, "GroupBox40", "Departments", layout::Departments);
     ui::Label(group, "Name", 24, layout::ColumnTitleY);
@@ -44,7 +47,8 @@ void DepartmentsCredits::BuildDepartments()
         const int y = TableRowY(row);
         const int n = row + 1;
         ui::Label(group, QStringLiteral("%1.").arg(n), 8, y + 3);
-        departName_[row] = ui::Edit(group, QStringLiteral("Depart%1Name").arg(n), {24, y, 92, layout::RowHeight});
+        departName_[row] =
+            ui::Edit(group, QStringLiteral("Depart%1Name").arg(n), {24, y, 92, layout::RowHeight});
         ui::Button(group, QStringLiteral("ButtonDepart%1Set").arg(n), "Set", ButtonAt(120, y),
                    [this, row] { SendDepartName(row, departName_[row]->text()); });
         ui::Button(group, QStringLiteral("ButtonDepart%1Get").arg(n), "Get", ButtonAt(161, y),
@@ -52,8 +56,7 @@ void DepartmentsCredits::BuildDepartments()
     }
 }
 
-void DepartmentsCredits::BuildCredits()
-{
+void DepartmentsCredits::BuildCredits() {
     // Designed at left 517, 248 wide with names 64 wide and buttons at 163 and 204; start-up hides the
     // "Num" and "Print" columns, widens the names to 82, moves the buttons 30 left, the group 50 right
     // and narrows it to 220.
@@ -65,9 +68,12 @@ void DepartmentsCredits::BuildCredits()
         const int y = TableRowY(row);
         const int n = row + 1;
         ui::Label(group, QStringLiteral("%1.").arg(n), 8, y + 3);
-        creditName_[row] = ui::Edit(group, QStringLiteral("Credit%1Name").arg(n), {24, y, 64, layout::RowHeight});
-        creditExt_[row] = ui::Edit(group, QStringLiteral("Credit%1Ext").arg(n), {92, y, 28, layout::RowHeight});
-        creditPrint_[row] = ui::Check(group, QStringLiteral("Credit%1Print").arg(n), {}, {130, y + 1, 18, 19});
+        creditName_[row] =
+            ui::Edit(group, QStringLiteral("Credit%1Name").arg(n), {24, y, 64, layout::RowHeight});
+        creditExt_[row] =
+            ui::Edit(group, QStringLiteral("Credit%1Ext").arg(n), {92, y, 28, layout::RowHeight});
+        creditPrint_[row] =
+            ui::Check(group, QStringLiteral("Credit%1Print").arg(n), {}, {130, y + 1, 18, 19});
         ui::Button(group, QStringLiteral("ButtonCredit%1Set").arg(n), "Set", ButtonAt(163, y),
                    [this, row] { SendCreditName(row, creditName_[row]->text()); });
         ui::Button(group, QStringLiteral("ButtonCredit%1Get").arg(n), "Get", ButtonAt(204, y),
@@ -75,8 +81,7 @@ void DepartmentsCredits::BuildCredits()
     }
 }
 
-void DepartmentsCredits::BuildResetButtons()
-{
+void DepartmentsCredits::BuildResetButtons() {
     struct Placement {
         QWidget* page;
         const char* name;
@@ -93,19 +98,18 @@ void DepartmentsCredits::BuildResetButtons()
         {form_.TabSheet10, "ButtonLoadResetFiscal", SubPageResetButtonRect},
     };
     for (const Placement& p : placements)
-        ui::Button(p.page, QString::fromLatin1(p.name), "Reset", p.rect, [this] { ButtonResetFiscalClick(); });
+        ui::Button(p.page, QString::fromLatin1(p.name), "Reset", p.rect,
+                   [this] { ButtonResetFiscalClick(); });
 }
 
-void DepartmentsCredits::SendDepartName(int index, const QString& name)
-{
+void DepartmentsCredits::SendDepartName(int index, const QString& name) {
     RunOperation(form_, "SetDepartName", [&] {
         const QByteArray bytes = ToDevice(name);
         return device::SetDepartName(index, bytes.constData());
     });
 }
 
-void DepartmentsCredits::QueryDepartment(int index, QLineEdit* nameBox, QLineEdit* turnoverBox)
-{
+void DepartmentsCredits::QueryDepartment(int index, QLineEdit* nameBox, QLineEdit* turnoverBox) {
     RunQuery(form_, "GetFiscalInfo(depart)", 310 + index, 3,
              [nameBox, turnoverBox](const std::vector<QByteArray>& fields, int) {
                  nameBox->setText(FromDevice(TrimRight(fields[1])));
@@ -114,16 +118,14 @@ void DepartmentsCredits::QueryDepartment(int index, QLineEdit* nameBox, QLineEdi
              });
 }
 
-void DepartmentsCredits::SendCreditName(int index, const QString& name)
-{
+void DepartmentsCredits::SendCreditName(int index, const QString& name) {
     RunOperation(form_, "SetCredit", [&] {
         const QByteArray bytes = ToDevice(name);
         return device::SetCredit(index, bytes.constData());
     });
 }
 
-void DepartmentsCredits::QueryCredit(int index, QLineEdit* nameBox, QLineEdit* extBox, QCheckBox* printBox)
-{
+void DepartmentsCredits::QueryCredit(int index, QLineEdit* nameBox, QLineEdit* extBox, QCheckBox* printBox) {
     RunQuery(form_, "GetFiscalInfo(credit)", 60 + index, 5,
              [nameBox, extBox, printBox](const std::vector<QByteArray>& fields, int) {
                  nameBox->setText(FromDevice(TrimRight(fields[1])));
@@ -132,8 +134,7 @@ void DepartmentsCredits::QueryCredit(int index, QLineEdit* nameBox, QLineEdit* e
              });
 }
 
-void DepartmentsCredits::ButtonSetAllowGoodsReturnClick()
-{
+void DepartmentsCredits::ButtonSetAllowGoodsReturnClick() {
     // Goods returns are allowed by sending the module its own unit number, forbidden by an empty text.
     QByteArray unitNumber;
     if (GoodsReturnEnable->isChecked()) {
@@ -144,8 +145,7 @@ void DepartmentsCredits::ButtonSetAllowGoodsReturnClick()
     RunOperation(form_, "AllowGoodsReturn", [&] { return device::AllowGoodsReturn(unitNumber.constData()); });
 }
 
-void DepartmentsCredits::ButtonResetFiscalClick()
-{
+void DepartmentsCredits::ButtonResetFiscalClick() {
     RunOperation(form_, "ResetFiscal", [] { return device::ResetFiscal(); });
 }
 

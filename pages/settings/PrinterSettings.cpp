@@ -17,9 +17,18 @@ namespace {
 
 // Item position = printer type code sent to the module.
 const QStringList PrinterTypes = {
-    "Epson 210",  "STAR TYPE 900", "Epson 260",  "BA-T500II",
-    "TG2480",     "Reserved 5",    "Reserved 6", "Reserved 7",
-    "Reserved 8", "Samsung SRP 350(57mm)", "Samsung SRP 350 (thermal)", "Samsumg SRP 275",
+    "Epson 210",
+    "STAR TYPE 900",
+    "Epson 260",
+    "BA-T500II",
+    "TG2480",
+    "Reserved 5",
+    "Reserved 6",
+    "Reserved 7",
+    "Reserved 8",
+    "Samsung SRP 350(57mm)",
+    "Samsung SRP 350 (thermal)",
+    "Samsumg SRP 275",
 };
 
 constexpr int FieldX = 118;
@@ -27,8 +36,7 @@ constexpr int RowH = layout::RowHeight;
 
 } // namespace
 
-PrinterSettings::PrinterSettings(TFormMain& form) : form_(form)
-{
+PrinterSettings::PrinterSettings(TFormMain& form) : form_(form) {
     // Designed 126 high: the till impulse row shows once start-up makes the group 170 high.
     QGroupBox* group = ui::Group(form.TabSheet1, "GroupBox2", "Printer settings", layout::PrinterSettings);
 
@@ -50,14 +58,15 @@ PrinterSettings::PrinterSettings(TFormMain& form) : form_(form)
                [this] { ButtonSetCompressionModeClick(); });
 
     ui::Label(group, "Till impuls", 8, 121);
-    UpDownTillImpuls1 = ui::SpinEdit(group, "TillImpuls1", "UpDownTillImpuls1", {FieldX, 118, 56, RowH}, 0, 100, 40);
-    UpDownTillImpuls2 = ui::SpinEdit(group, "TillImpuls2", "UpDownTillImpuls2", {FieldX + 62, 118, 56, RowH}, 0, 100, 40);
+    UpDownTillImpuls1 =
+        ui::SpinEdit(group, "TillImpuls1", "UpDownTillImpuls1", {FieldX, 118, 56, RowH}, 0, 100, 40);
+    UpDownTillImpuls2 =
+        ui::SpinEdit(group, "TillImpuls2", "UpDownTillImpuls2", {FieldX + 62, 118, 56, RowH}, 0, 100, 40);
     ui::Button(group, "ButtonSetTillImpuls", "Set", {FieldX + 126, 117, 46, layout::ButtonHeight},
                [this] { ButtonSetTillImpulsClick(); });
 }
 
-void PrinterSettings::ButtonSetPrinterTypeClick()
-{
+void PrinterSettings::ButtonSetPrinterTypeClick() {
     const int type = ItemIndex(PrinterType);
     if (type < 0)
         return; // no printer chosen: nothing to send
@@ -70,14 +79,12 @@ void PrinterSettings::ButtonSetPrinterTypeClick()
     });
 }
 
-void PrinterSettings::ButtonSetCompressionModeClick()
-{
+void PrinterSettings::ButtonSetCompressionModeClick() {
     RunOperation(form_, "SetCompressionMode",
                  [this] { return device::SetCompressionMode(UpDownCompressionMode->position()); });
 }
 
-void PrinterSettings::ButtonSetTillImpulsClick()
-{
+void PrinterSettings::ButtonSetTillImpulsClick() {
     RunOperation(form_, "SetTillImpuls", [this] {
         const int second = UpDownTillImpuls2->position();
         const int first = UpDownTillImpuls1->position();

@@ -20,20 +20,20 @@ namespace pages::settings::layout {
 constexpr int RowPitch = 22;
 constexpr int RowHeight = 21;
 constexpr int ButtonHeight = 22;
-constexpr int FirstRow = 18;     // first row inside a group box, below its caption
+constexpr int FirstRow = 18;       // first row inside a group box, below its caption
 constexpr int TitledFirstRow = 32; // first row when the group has column titles
 constexpr int ColumnTitleY = 16;
 
 constexpr int LeftX = 4;
 constexpr int LeftWidth = 340;
 
-constexpr QRect Header(LeftX, 2, 173, 156);     // designed hidden, 173 wide
-constexpr QRect Footer(LeftX, 160, 177, 136);   // designed hidden, 177 wide
+constexpr QRect Header(LeftX, 2, 173, 156);   // designed hidden, 173 wide
+constexpr QRect Footer(LeftX, 160, 177, 136); // designed hidden, 177 wide
 constexpr QRect Footer2(LeftX, 298, LeftWidth, 92);
 constexpr QRect PrinterSettings(LeftX, 392, LeftWidth, 126); // start-up makes it 170 high
 
-constexpr QRect Departments(278, 2, 231, 213);   // start-up: left 348, 205 wide
-constexpr QRect Credits(517, 2, 248, 213);       // start-up: left 567, 220 wide
+constexpr QRect Departments(278, 2, 231, 213); // start-up: left 348, 205 wide
+constexpr QRect Credits(517, 2, 248, 213);     // start-up: left 567, 220 wide
 
 constexpr QRect VatTable(348, 217, 170, 147);
 constexpr QRect CurrencyTable(522, 217, 263, 125);

@@ -15,21 +15,23 @@ namespace pages::settings {
 
 namespace {
 
-int TableRowY(int row) { return layout::TitledFirstRow + row * layout::RowPitch; }
+int TableRowY(int row) {
+    return layout::TitledFirstRow + row * layout::RowPitch;
+}
 
-QRect ButtonAt(int x, int rowY, int width = 38) { return {x, rowY - 1, width, layout::ButtonHeight}; }
+QRect ButtonAt(int x, int rowY, int width = 38) {
+    return {x, rowY - 1, width, layout::ButtonHeight};
+}
 
 } // namespace
 
-TaxCurrencyClock::TaxCurrencyClock(TFormMain& form) : form_(form)
-{
+TaxCurrencyClock::TaxCurrencyClock(TFormMain& form) : form_(form) {
     BuildVatTable();
     BuildCurrencyTable();
     BuildClock();
 }
 
-void TaxCurrencyClock::BuildVatTable()
-{
+void TaxCurrencyClock::BuildVatTable() {
     QGroupBox* group = ui::Group(form_.TabSheet1, "GroupBoxVat", "VAT Table", layout::VatTable);
     ui::Label(group, "Rate, %", 24, layout::ColumnTitleY);
     for (int row = 0; row < 5; ++row) {
@@ -49,9 +51,9 @@ void TaxCurrencyClock::BuildVatTable()
     }
 }
 
-void TaxCurrencyClock::BuildCurrencyTable()
-{
-    QGroupBox* group = ui::Group(form_.TabSheet1, "GroupBoxCurrency", "Currency Table", layout::CurrencyTable);
+void TaxCurrencyClock::BuildCurrencyTable() {
+    QGroupBox* group =
+        ui::Group(form_.TabSheet1, "GroupBoxCurrency", "Currency Table", layout::CurrencyTable);
     ui::Label(group, "Name", 24, layout::ColumnTitleY);
     ui::Label(group, "Rate", 108, layout::ColumnTitleY);
     for (int row = 0; row < 4; ++row) {
@@ -70,8 +72,7 @@ void TaxCurrencyClock::BuildCurrencyTable()
     }
 }
 
-void TaxCurrencyClock::BuildClock()
-{
+void TaxCurrencyClock::BuildClock() {
     const int y = layout::FirstRow;
     QGroupBox* date = ui::Group(form_.TabSheet1, "GroupBoxDate", "Date", layout::Date);
     Date = ui::DatePicker(date, "Date", {8, y, 100, layout::RowHeight}, QDate::currentDate());
@@ -84,20 +85,18 @@ void TaxCurrencyClock::BuildClock()
     ui::Button(time, "ButtonGetTime", "Get", ButtonAt(158, y, 40), [this] { ButtonGetTimeClick(); });
 }
 
-void TaxCurrencyClock::SendVatRate(int index, const QString& rateText)
-{
+void TaxCurrencyClock::SendVatRate(int index, const QString& rateText) {
     RunOperation(form_, "SetVAT", [&] { return device::SetVAT(index, StrToFloat(rateText)); });
 }
 
-void TaxCurrencyClock::QueryVatRate(int index, QLineEdit* rateBox)
-{
+void TaxCurrencyClock::QueryVatRate(int index, QLineEdit* rateBox) {
     // The rate is shown exactly as the module sends it: not trimmed, not reformatted.
-    RunQuery(form_, "GetFiscalInfo(VAT)", 40 + index, 2,
-             [rateBox](const std::vector<QByteArray>& fields, int) { rateBox->setText(FromDevice(fields[1])); });
+    RunQuery(
+        form_, "GetFiscalInfo(VAT)", 40 + index, 2,
+        [rateBox](const std::vector<QByteArray>& fields, int) { rateBox->setText(FromDevice(fields[1])); });
 }
 
-void TaxCurrencyClock::SendCurrency(int index, const QString& nameText, const QString& rateText)
-{
+void TaxCurrencyClock::SendCurrency(int index, const QString& nameText, const QString& rateText) {
     RunOperation(form_, "SetCurrency", [&] {
         const double rate = StrToFloat(rateText);
         const QByteArray name = ToDevice(nameText);
@@ -105,8 +104,7 @@ void TaxCurrencyClock::SendCurrency(int index, const QString& nameText, const QS
     });
 }
 
-void TaxCurrencyClock::QueryCurrency(int index, QLineEdit* nameBox, QLineEdit* rateBox)
-{
+void TaxCurrencyClock::QueryCurrency(int index, QLineEdit* nameBox, QLineEdit* rateBox) {
     RunQuery(form_, "GetFiscalInfo(currency)", 30 + index, 3,
              [nameBox, rateBox](const std::vector<QByteArray>& fields, int) {
                  nameBox->setText(FromDevice(TrimRight(fields[1])));
@@ -114,32 +112,28 @@ void TaxCurrencyClock::QueryCurrency(int index, QLineEdit* nameBox, QLineEdit* r
              });
 }
 
-void TaxCurrencyClock::ButtonSetDateClick()
-{
+void TaxCurrencyClock::ButtonSetDateClick() {
     RunOperation(form_, "SetDate", [this] {
         const QByteArray text = DateText(Date->date());
         return device::SetDate(text.constData());
     });
 }
 
-void TaxCurrencyClock::ButtonGetDateClick()
-{
+void TaxCurrencyClock::ButtonGetDateClick() {
     // A date that does not convert raises before the picker is touched.
     RunQuery(form_, "GetFiscalInfo(date)", 5, 1, [this](const std::vector<QByteArray>& fields, int) {
         Date->setDate(ParseYmdDate(FromDevice(fields[0])));
     });
 }
 
-void TaxCurrencyClock::ButtonSetTimeClick()
-{
+void TaxCurrencyClock::ButtonSetTimeClick() {
     RunOperation(form_, "SetTime", [this] {
         const QByteArray text = TimeText(Time->time());
         return device::SetTime(text.constData());
     });
 }
 
-void TaxCurrencyClock::ButtonGetTimeClick()
-{
+void TaxCurrencyClock::ButtonGetTimeClick() {
     RunQuery(form_, "GetFiscalInfo(time)", 6, 1, [this](const std::vector<QByteArray>& fields, int) {
         Time->setTime(ParseHhmmTime(FromDevice(fields[0])));
     });

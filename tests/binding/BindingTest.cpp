@@ -2,9 +2,9 @@
 // library search finds. CTest runs this twice: plainly (the emulator beside the executable) and
 // with LD_LIBRARY_PATH naming the folder of the probe build.
 
+#include "MessageRecorder.h"
 #include "app/Startup.h"
 #include "device/DeviceLibrary.h"
-#include "MessageRecorder.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -13,11 +13,12 @@
 using namespace testing_support;
 
 namespace {
-bool expectProbe() { return qgetenv("TILLMATE_EXPECT_PROBE") == "1"; }
+bool expectProbe() {
+    return qgetenv("TILLMATE_EXPECT_PROBE") == "1";
+}
 } // namespace
 
-TEST(Binding, LoadsTheLibraryTheSystemSearchFinds)
-{
+TEST(Binding, LoadsTheLibraryTheSystemSearchFinds) {
     QString error;
     ASSERT_TRUE(device::Load(&error)) << error.toStdString();
     device::AnswerBuffer answer;
@@ -28,8 +29,7 @@ TEST(Binding, LoadsTheLibraryTheSystemSearchFinds)
         EXPECT_STRNE(answer.text(), "PROBE\x1c");
 }
 
-TEST(Binding, AFunctionTheLibraryLacksRaisesWhenCalled)
-{
+TEST(Binding, AFunctionTheLibraryLacksRaisesWhenCalled) {
     if (!expectProbe())
         GTEST_SKIP() << "the emulator exports every function";
     ASSERT_TRUE(device::Load(nullptr));
@@ -41,8 +41,7 @@ TEST(Binding, AFunctionTheLibraryLacksRaisesWhenCalled)
     }
 }
 
-TEST(Startup, ALibraryThatDoesNotLoadShowsTheLoaderMessageAndExitsWithOne)
-{
+TEST(Startup, ALibraryThatDoesNotLoadShowsTheLoaderMessageAndExitsWithOne) {
     MessageRecorder messages;
     const int code = RunConsole([](QString* error) {
         *error = "libtillcore.so.1: cannot open shared object file";
@@ -56,8 +55,7 @@ TEST(Startup, ALibraryThatDoesNotLoadShowsTheLoaderMessageAndExitsWithOne)
                                                 16}));
 }
 
-TEST(Startup, TheWindowOpensAndClosingItEndsWithZero)
-{
+TEST(Startup, TheWindowOpensAndClosingItEndsWithZero) {
     MessageRecorder messages;
     QTimer::singleShot(0, [] { QApplication::closeAllWindows(); });
     EXPECT_EQ(RunConsole(&device::Load), 0);

@@ -2,8 +2,7 @@
 // library the console's loader picked up, and what happens to functions a library lacks.
 #include <cstring>
 
-extern "C" __attribute__((visibility("default"))) int GetFiscalInfo(int, char* answer)
-{
+extern "C" __attribute__((visibility("default"))) int GetFiscalInfo(int, char* answer) {
     std::strcpy(answer, "PROBE\x1c");
     return 0;
 }

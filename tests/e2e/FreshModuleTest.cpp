@@ -11,8 +11,7 @@
 
 using namespace testing_support;
 
-TEST(FreshModule, EveryReadOfTheSettingsAndInformationPagesAnswers)
-{
+TEST(FreshModule, EveryReadOfTheSettingsAndInformationPagesAnswers) {
     ASSERT_TRUE(device::Load(nullptr));
     MessageRecorder messages;
     TFormMain form;
@@ -26,10 +25,14 @@ TEST(FreshModule, EveryReadOfTheSettingsAndInformationPagesAnswers)
         }
     }
     const std::pair<const char*, const char*> filled[] = {
-        {"HeaderLine1", "the header"},          {"Tax1Rate", "a tax rate"},
-        {"CurName1", "currency 1"},             {"InfoFiscalUnitNumber", "the unit number"},
-        {"InfoReceiptNumber", "the next receipt"}, {"InfoDepart1Name", "department 1"},
-        {"InfoState", "the state"},             {"InfoDate", "the module's date"},
+        {"HeaderLine1", "the header"},
+        {"Tax1Rate", "a tax rate"},
+        {"CurName1", "currency 1"},
+        {"InfoFiscalUnitNumber", "the unit number"},
+        {"InfoReceiptNumber", "the next receipt"},
+        {"InfoDepart1Name", "department 1"},
+        {"InfoState", "the state"},
+        {"InfoDate", "the module's date"},
     };
     for (const auto& [name, what] : filled)
         EXPECT_FALSE(form.findChild<QLineEdit*>(name)->text().trimmed().isEmpty()) << what;

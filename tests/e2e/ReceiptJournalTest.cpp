@@ -16,14 +16,12 @@ namespace {
 
 class ReceiptOnTheEmulator : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         QString error;
         ASSERT_TRUE(device::Load(&error)) << error.toStdString();
         form = std::make_unique<TFormMain>();
     }
-    template <class T = QWidget> T* find(const char* name) const
-    {
+    template <class T = QWidget> T* find(const char* name) const {
         T* widget = form->findChild<T*>(QString::fromLatin1(name));
         if (!widget)
             throw std::runtime_error(std::string("missing control ") + name);
@@ -38,8 +36,7 @@ protected:
 
 } // namespace
 
-TEST_F(ReceiptOnTheEmulator, ASoldReceiptAppearsInTheJournalWithAMatchingChecksum)
-{
+TEST_F(ReceiptOnTheEmulator, ASoldReceiptAppearsInTheJournalWithAMatchingChecksum) {
     click("ButtonBeginFiscalReceipt");
     type("FiscalReceiptItemName", "Rye bread");
     type("FiscalReceiptItemQuantity", "2");
@@ -61,8 +58,7 @@ TEST_F(ReceiptOnTheEmulator, ASoldReceiptAppearsInTheJournalWithAMatchingChecksu
     EXPECT_NE(calculated->palette().color(QPalette::Text), QColor(255, 0, 0));
 }
 
-TEST_F(ReceiptOnTheEmulator, AReceiptThatIsNotPaidInFullIsRefused)
-{
+TEST_F(ReceiptOnTheEmulator, AReceiptThatIsNotPaidInFullIsRefused) {
     click("ButtonBeginFiscalReceipt");
     type("FiscalReceiptItemName", "Cheese");
     type("FiscalReceiptItemQuantity", "1");

@@ -15,8 +15,7 @@ using namespace testing_support;
 
 class SettingsRoundTrip : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         // The emulator keeps its memory in this database; a test run never touches a real one.
         if (qEnvironmentVariableIsEmpty("TILLCORE_DB"))
             qputenv("TILLCORE_DB", ":memory:");
@@ -26,14 +25,12 @@ protected:
     }
     void TearDown() override { form.reset(); }
 
-    QLineEdit* edit(const QString& name) const
-    {
+    QLineEdit* edit(const QString& name) const {
         auto* box = form->findChild<QLineEdit*>(name);
         EXPECT_NE(box, nullptr) << name.toStdString();
         return box;
     }
-    void click(const QString& name) const
-    {
+    void click(const QString& name) const {
         auto* button = form->findChild<QAbstractButton*>(name);
         ASSERT_NE(button, nullptr) << name.toStdString();
         button->click();
@@ -43,10 +40,10 @@ protected:
     std::unique_ptr<TFormMain> form;
 };
 
-TEST_F(SettingsRoundTrip, HeaderSetComesBackOnGet)
-{
-    const QString lines[6] = {"Tillmate demo shop", QString::fromUtf8("Šiaulių g. 7"), "  VAT LT100001",
-                              "Tel. 8 600 00000", "", "Thank you"};
+TEST_F(SettingsRoundTrip, HeaderSetComesBackOnGet) {
+    const QString lines[6] = {
+        "Tillmate demo shop", QString::fromUtf8("Šiaulių g. 7"), "  VAT LT100001", "Tel. 8 600 00000", "",
+        "Thank you"};
     for (int n = 1; n <= 6; ++n)
         edit(QStringLiteral("HeaderLine%1").arg(n))->setText(lines[n - 1]);
     click("ButtonSetHeader");
@@ -64,8 +61,7 @@ TEST_F(SettingsRoundTrip, HeaderSetComesBackOnGet)
     }
 }
 
-TEST_F(SettingsRoundTrip, TaxRateSetComesBackOnGet)
-{
+TEST_F(SettingsRoundTrip, TaxRateSetComesBackOnGet) {
     edit("Tax2Rate")->setText("21.5");
     click("ButtonSetTax2");
     ASSERT_THAT(messages.boxes(), ::testing::IsEmpty());

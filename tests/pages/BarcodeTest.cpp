@@ -6,19 +6,16 @@ using ::testing::IsEmpty;
 
 class BarcodeGroups : public FormFixture {
 protected:
-    QStringList statusTexts() const
-    {
+    QStringList statusTexts() const {
         return {text("TG2480Byte0"), text("TG2480Byte1"), text("TG2480Byte2"), text("TG2480Byte3")};
     }
-    void setStatusTexts(const QString& value) const
-    {
+    void setStatusTexts(const QString& value) const {
         for (int i = 0; i < 4; ++i)
             type(QStringLiteral("TG2480Byte%1").arg(i), value);
     }
 };
 
-TEST_F(BarcodeGroups, PrintSendsSymbologyHriHeightWidthAndData)
-{
+TEST_F(BarcodeGroups, PrintSendsSymbologyHriHeightWidthAndData) {
     struct Case {
         bool top;
         bool bottom;
@@ -53,51 +50,55 @@ TEST_F(BarcodeGroups, PrintSendsSymbologyHriHeightWidthAndData)
     EXPECT_THAT(boxes(), IsEmpty());
 }
 
-TEST_F(BarcodeGroups, EmptyDataIsRefusedBeforeTheCall)
-{
+TEST_F(BarcodeGroups, EmptyDataIsRefusedBeforeTheCall) {
     click("ButtonCODE39Print");
     EXPECT_THAT(calls(), IsEmpty());
     EXPECT_THAT(boxes(), ElementsAre(ExceptionBox("PrintBarCodeTG2480", "Nothing to print.")));
 }
 
-TEST_F(BarcodeGroups, PrintReportsANonzeroResult)
-{
+TEST_F(BarcodeGroups, PrintReportsANonzeroResult) {
     type("CODE39Code", "1");
     device.setResult("PrintBarCodeTG2480", 3);
     click("ButtonCODE39Print");
     EXPECT_THAT(boxes(), ElementsAre(ErrorBox("PrintBarCodeTG2480: error 3")));
 }
 
-TEST_F(BarcodeGroups, InputLimitsAsDesigned)
-{
+TEST_F(BarcodeGroups, InputLimitsAsDesigned) {
     EXPECT_EQ(find<QLineEdit>("CODE39Height")->maxLength(), 3);
     EXPECT_EQ(find<QLineEdit>("CODE39Width")->maxLength(), 1);
     EXPECT_EQ(find<QLineEdit>("CODE39Code")->maxLength(), 24);
     EXPECT_EQ(find<QComboBox>("CODE39Type")->itemText(8), "CODE 128");
 }
 
-TEST_F(BarcodeGroups, StatusBytesAreShownInHexadecimal)
-{
-    device.setAnswer(307, "0\x1c" "8\x1c" "16\x1c" "255\x1c");
+TEST_F(BarcodeGroups, StatusBytesAreShownInHexadecimal) {
+    device.setAnswer(307, "0\x1c"
+                          "8\x1c"
+                          "16\x1c"
+                          "255\x1c");
     click("ButtonTG2480Get");
     EXPECT_THAT(calls(), ElementsAre(Call("GetFiscalInfo", 307)));
     EXPECT_EQ(statusTexts(), QStringList({"0x00", "0x08", "0x10", "0xFF"}));
     EXPECT_THAT(boxes(), IsEmpty());
 }
 
-TEST_F(BarcodeGroups, AMissingStatusFieldStopsAfterTheBytesBeforeIt)
-{
+TEST_F(BarcodeGroups, AMissingStatusFieldStopsAfterTheBytesBeforeIt) {
     setStatusTexts("old");
-    device.setAnswer(307, "1\x1c" "2\x1c");
+    device.setAnswer(307, "1\x1c"
+                          "2\x1c");
     click("ButtonTG2480Get");
     EXPECT_EQ(statusTexts(), QStringList({"0x01", "0x02", "old", "old"}));
-    EXPECT_THAT(boxes(), ElementsAre(ExceptionBox("GetFiscalInfo(TG2480 status)", "'' is not a valid integer value")));
+    EXPECT_THAT(boxes(),
+                ElementsAre(ExceptionBox("GetFiscalInfo(TG2480 status)", "'' is not a valid integer value")));
 }
 
-TEST_F(BarcodeGroups, AFailedStatusReadChangesNoBox)
-{
+TEST_F(BarcodeGroups, AFailedStatusReadChangesNoBox) {
     setStatusTexts("old");
-    device.setAnswer(307, "1\x1c" "2\x1c" "3\x1c" "4\x1c", 4);
+    device.setAnswer(307,
+                     "1\x1c"
+                     "2\x1c"
+                     "3\x1c"
+                     "4\x1c",
+                     4);
     click("ButtonTG2480Get");
     EXPECT_EQ(statusTexts(), QStringList({"old", "old", "old", "old"}));
     EXPECT_THAT(boxes(), ElementsAre(ErrorBox("GetFiscalInfo(TG2480 status): error 4")));

@@ -10,10 +10,10 @@ using ::testing::IsEmpty;
 
 namespace {
 
-const QStringList CashBoxes = {"FiscalReceiptCash1", "FiscalReceiptCash2", "FiscalReceiptCash3", "FiscalReceiptCash4"};
+const QStringList CashBoxes = {"FiscalReceiptCash1", "FiscalReceiptCash2", "FiscalReceiptCash3",
+                               "FiscalReceiptCash4"};
 
-QStringList CreditBoxes()
-{
+QStringList CreditBoxes() {
     QStringList names;
     for (int i = 1; i <= 8; ++i)
         names << QStringLiteral("FiscalReceiptCredit%1").arg(i);
@@ -21,8 +21,7 @@ QStringList CreditBoxes()
 }
 
 // Twelve payment arguments: zeros except `value` at `index`.
-DeviceCall Payment(const std::string& function, int index = -1, double value = 0)
-{
+DeviceCall Payment(const std::string& function, int index = -1, double value = 0) {
     DeviceCall call{function, std::vector<Arg>(12, Arg(0.0))};
     if (index >= 0)
         call.args[index] = value;
@@ -34,8 +33,7 @@ DeviceCall Payment(const std::string& function, int index = -1, double value = 0
 class FiscalReceiptPage : public FormFixture {
 protected:
     // An item row a sale can go through: tax 2 and department 3 are sent as indexes 1 and 2.
-    void typeItem()
-    {
+    void typeItem() {
         type("FiscalReceiptItemName", "Milk");
         type("FiscalReceiptItemQuantity", "2");
         type("FiscalReceiptItemPrice", "1.25");
@@ -45,8 +43,7 @@ protected:
     }
 };
 
-TEST_F(FiscalReceiptPage, EachButtonMakesItsOneCall)
-{
+TEST_F(FiscalReceiptPage, EachButtonMakesItsOneCall) {
     typeItem();
     select("FiscalReceiptItemDiscountType", 1);
     type("FiscalReceiptItemDiscount", "5");
@@ -58,7 +55,8 @@ TEST_F(FiscalReceiptPage, EachButtonMakesItsOneCall)
     };
     const Case cases[] = {
         {"ButtonBeginFiscalReceipt", Call("BeginFiscalReceipt")},
-        {"ButtonFiscalReceiptItemSale", Call("PrintRecItemDepart", Text("Milk"), 2.0, 1.25, 1, Text("pcs"), 2)},
+        {"ButtonFiscalReceiptItemSale",
+         Call("PrintRecItemDepart", Text("Milk"), 2.0, 1.25, 1, Text("pcs"), 2)},
         {"ButtonFiscalReceiptItemDiscount", Call("DiscountAdditionForItem", 2, 5.0)},
         {"ButtonFiscalReceiptItemVoid",
          Call("ItemReturnEx", Text("Milk"), 2.0, 1.25, 1, Text("pcs"), 2, 2, 5.0)},
@@ -77,8 +75,7 @@ TEST_F(FiscalReceiptPage, EachButtonMakesItsOneCall)
     EXPECT_THAT(boxes(), IsEmpty());
 }
 
-TEST_F(FiscalReceiptPage, ANonzeroResultIsReportedUnderTheOperationName)
-{
+TEST_F(FiscalReceiptPage, ANonzeroResultIsReportedUnderTheOperationName) {
     typeItem();
     struct Case {
         const char* button;
@@ -107,8 +104,7 @@ TEST_F(FiscalReceiptPage, ANonzeroResultIsReportedUnderTheOperationName)
 }
 
 // Cash 1, credits 1 to 8, cash 2 to 4: the library's order differs from the page's.
-TEST_F(FiscalReceiptPage, PaymentAmountsLandInTheLibrarysOrder)
-{
+TEST_F(FiscalReceiptPage, PaymentAmountsLandInTheLibrarysOrder) {
     QStringList boxesInPageOrder = CashBoxes + CreditBoxes();
     const int argumentOf[12] = {0, 9, 10, 11, 1, 2, 3, 4, 5, 6, 7, 8};
     for (const char* function : {"EndFiscalReceiptCurrEx", "GoodsReturnCurrEx"}) {
@@ -128,32 +124,49 @@ TEST_F(FiscalReceiptPage, PaymentAmountsLandInTheLibrarysOrder)
     EXPECT_THAT(boxes(), IsEmpty());
 }
 
-TEST_F(FiscalReceiptPage, AFieldThatDoesNotConvertIsReportedAndNothingIsSent)
-{
+TEST_F(FiscalReceiptPage, AFieldThatDoesNotConvertIsReportedAndNothingIsSent) {
     const RefusedInput cases[] = {
-        {{{"FiscalReceiptItemTax", ""}}, "ButtonFiscalReceiptItemSale", "PrintRecItemDepart",
+        {{{"FiscalReceiptItemTax", ""}},
+         "ButtonFiscalReceiptItemSale",
+         "PrintRecItemDepart",
          "'' is not a valid integer value"},
         // The department is converted first, then tax, then price.
         {{{"FiscalReceiptItemDepart", "d"}, {"FiscalReceiptItemTax", "t"}, {"FiscalReceiptItemPrice", "p"}},
-         "ButtonFiscalReceiptItemSale", "PrintRecItemDepart", "'d' is not a valid integer value"},
-        {{{"FiscalReceiptItemPrice", "1,5"}, {"FiscalReceiptItemQuantity", "q"}}, "ButtonFiscalReceiptItemSale",
-         "PrintRecItemDepart", "'1,5' is not a valid floating point value"},
-        {{{"FiscalReceiptItemName", QString::fromUtf8("\xe4\xb8\xad")}}, "ButtonFiscalReceiptItemSale",
+         "ButtonFiscalReceiptItemSale",
+         "PrintRecItemDepart",
+         "'d' is not a valid integer value"},
+        {{{"FiscalReceiptItemPrice", "1,5"}, {"FiscalReceiptItemQuantity", "q"}},
+         "ButtonFiscalReceiptItemSale",
+         "PrintRecItemDepart",
+         "'1,5' is not a valid floating point value"},
+        {{{"FiscalReceiptItemName", QString::fromUtf8("\xe4\xb8\xad")}},
+         "ButtonFiscalReceiptItemSale",
          "PrintRecItemDepart",
          QString::fromUtf8("'\xe4\xb8\xad' contains a character that the device code page cannot represent")},
         // The void converts its adjustment before the item.
-        {{{"FiscalReceiptItemDiscount", "v"}, {"FiscalReceiptItemDepart", "d"}}, "ButtonFiscalReceiptItemVoid",
-         "ItemReturn", "'v' is not a valid floating point value"},
-        {{{"FiscalReceiptItemDiscount", "5%"}}, "ButtonFiscalReceiptItemDiscount", "DiscountAdditionForItem",
+        {{{"FiscalReceiptItemDiscount", "v"}, {"FiscalReceiptItemDepart", "d"}},
+         "ButtonFiscalReceiptItemVoid",
+         "ItemReturn",
+         "'v' is not a valid floating point value"},
+        {{{"FiscalReceiptItemDiscount", "5%"}},
+         "ButtonFiscalReceiptItemDiscount",
+         "DiscountAdditionForItem",
          "'5%' is not a valid floating point value"},
-        {{{"FiscalReceiptDiscount", "ten"}}, "ButtonFiscalReceiptDiscount", "DiscountAdditionForReceipt",
+        {{{"FiscalReceiptDiscount", "ten"}},
+         "ButtonFiscalReceiptDiscount",
+         "DiscountAdditionForReceipt",
          "'ten' is not a valid floating point value"},
         // Cash boxes are converted before the credits, although credit 1 is sent before cash 4.
-        {{{"FiscalReceiptCash4", "c4"}, {"FiscalReceiptCredit1", "k1"}}, "ButtonEndFiscalReceipt",
-         "EndFiscalReceiptCurrEx", "'c4' is not a valid floating point value"},
-        {{{"FiscalReceiptCredit8", "1,5"}}, "ButtonFiscalReceiptReturn", "GoodsReturnCurrEx",
+        {{{"FiscalReceiptCash4", "c4"}, {"FiscalReceiptCredit1", "k1"}},
+         "ButtonEndFiscalReceipt",
+         "EndFiscalReceiptCurrEx",
+         "'c4' is not a valid floating point value"},
+        {{{"FiscalReceiptCredit8", "1,5"}},
+         "ButtonFiscalReceiptReturn",
+         "GoodsReturnCurrEx",
          "'1,5' is not a valid floating point value"},
-        {{{"FiscalReceiptComment", QString::fromUtf8("\xe4\xb8\xad")}}, "ButtonFiscalReceiptComment",
+        {{{"FiscalReceiptComment", QString::fromUtf8("\xe4\xb8\xad")}},
+         "ButtonFiscalReceiptComment",
          "PrintCommentLine",
          QString::fromUtf8("'\xe4\xb8\xad' contains a character that the device code page cannot represent")},
     };
@@ -161,8 +174,7 @@ TEST_F(FiscalReceiptPage, AFieldThatDoesNotConvertIsReportedAndNothingIsSent)
         expectRefused(c, [this] { typeItem(); });
 }
 
-TEST_F(FiscalReceiptPage, ItemFieldsAtTheirEdges)
-{
+TEST_F(FiscalReceiptPage, ItemFieldsAtTheirEdges) {
     struct Case {
         const char* tax;
         const char* depart;
@@ -188,8 +200,7 @@ TEST_F(FiscalReceiptPage, ItemFieldsAtTheirEdges)
     EXPECT_THAT(boxes(), IsEmpty());
 }
 
-TEST_F(FiscalReceiptPage, StartsWithItsDesignedValues)
-{
+TEST_F(FiscalReceiptPage, StartsWithItsDesignedValues) {
     EXPECT_EQ(text("FiscalReceiptItemTax"), "1");
     EXPECT_EQ(text("FiscalReceiptItemDepart"), "1");
     EXPECT_EQ(text("FiscalReceiptCommentAttribute"), "41");
@@ -199,27 +210,27 @@ TEST_F(FiscalReceiptPage, StartsWithItsDesignedValues)
     EXPECT_EQ(find<QComboBox>("comboBeginFiscal")->currentText(), "Sale");
 }
 
-TEST_F(FiscalReceiptPage, VoidWithoutAdjustmentSendsZero)
-{
+TEST_F(FiscalReceiptPage, VoidWithoutAdjustmentSendsZero) {
     click("ButtonFiscalReceiptItemVoid");
     EXPECT_THAT(calls(), ElementsAre(Call("ItemReturnEx", Text(""), 0.0, 0.0, 0, Text(""), 0, 1, 0.0)));
 }
 
-TEST_F(FiscalReceiptPage, ItemDiscountServesOtherPagesControls)
-{
-    auto* kinds = ui::Combo(form->TabSheet12, "ProbeKinds", QRect(0, 0, 50, 20), {"Percent", "Summ", "Price"});
+TEST_F(FiscalReceiptPage, ItemDiscountServesOtherPagesControls) {
+    auto* kinds =
+        ui::Combo(form->TabSheet12, "ProbeKinds", QRect(0, 0, 50, 20), {"Percent", "Summ", "Price"});
     auto* value = ui::Edit(form->TabSheet12, "ProbeValue", QRect(0, 0, 50, 20), "2.5");
     form->fiscalReceipt().ApplyItemDiscount(kinds, value); // nothing selected: kind 0
     kinds->setCurrentIndex(2);
     form->fiscalReceipt().ApplyItemDiscount(kinds, value);
     value->setText("x");
     form->fiscalReceipt().ApplyItemDiscount(kinds, value);
-    EXPECT_THAT(calls(), ElementsAre(Call("DiscountAdditionForItem", 0, 2.5), Call("DiscountAdditionForItem", 3, 2.5)));
-    EXPECT_THAT(boxes(), ElementsAre(ExceptionBox("DiscountAdditionForItem", "'x' is not a valid floating point value")));
+    EXPECT_THAT(calls(), ElementsAre(Call("DiscountAdditionForItem", 0, 2.5),
+                                     Call("DiscountAdditionForItem", 3, 2.5)));
+    EXPECT_THAT(boxes(), ElementsAre(ExceptionBox("DiscountAdditionForItem",
+                                                  "'x' is not a valid floating point value")));
 }
 
-TEST_F(FiscalReceiptPage, SaleCycleRepeatsTheSaleAndIgnoresItsResults)
-{
+TEST_F(FiscalReceiptPage, SaleCycleRepeatsTheSaleAndIgnoresItsResults) {
     typeItem();
     type("textSaleCycle", "3");
     device.setResult("PrintRecItemDepart", 5);
@@ -229,8 +240,7 @@ TEST_F(FiscalReceiptPage, SaleCycleRepeatsTheSaleAndIgnoresItsResults)
     EXPECT_THAT(boxes(), IsEmpty());
 }
 
-TEST_F(FiscalReceiptPage, SaleCycleReadsItsCountBeforeEveryPass)
-{
+TEST_F(FiscalReceiptPage, SaleCycleReadsItsCountBeforeEveryPass) {
     typeItem();
     type("textSaleCycle", "5");
     device.setHandler("PrintRecItemDepart", [this](const DeviceCall&, char*) {
@@ -241,8 +251,7 @@ TEST_F(FiscalReceiptPage, SaleCycleReadsItsCountBeforeEveryPass)
     EXPECT_EQ(calls().size(), 2u);
 }
 
-TEST_F(FiscalReceiptPage, SaleCycleStopsOnAConversionError)
-{
+TEST_F(FiscalReceiptPage, SaleCycleStopsOnAConversionError) {
     struct Case {
         const char* count;
         const char* tax;
@@ -265,8 +274,7 @@ TEST_F(FiscalReceiptPage, SaleCycleStopsOnAConversionError)
     }
 }
 
-TEST_F(FiscalReceiptPage, CommentAttributeIsHexadecimal)
-{
+TEST_F(FiscalReceiptPage, CommentAttributeIsHexadecimal) {
     struct Case {
         const char* attribute;
         int sent;
@@ -280,9 +288,9 @@ TEST_F(FiscalReceiptPage, CommentAttributeIsHexadecimal)
     }
 }
 
-TEST_F(FiscalReceiptPage, LeavesTheResetCornerFree)
-{
+TEST_F(FiscalReceiptPage, LeavesTheResetCornerFree) {
     for (const QWidget* child : form->TabSheet3->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         if (!child->objectName().endsWith("ResetFiscal"))
-            EXPECT_FALSE(child->geometry().intersects(pages::ResetButtonRect)) << child->objectName().toStdString();
+            EXPECT_FALSE(child->geometry().intersects(pages::ResetButtonRect))
+                << child->objectName().toStdString();
 }

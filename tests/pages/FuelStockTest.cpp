@@ -13,8 +13,7 @@ namespace {
 
 const char FS = '\x1c';
 
-std::string Bytes(std::initializer_list<int> values, int fill = 0, size_t size = 32)
-{
+std::string Bytes(std::initializer_list<int> values, int fill = 0, size_t size = 32) {
     std::string bytes;
     for (int v : values)
         bytes.push_back(static_cast<char>(v));
@@ -30,8 +29,7 @@ protected:
     StringGrid* totals() const { return find<StringGrid>("TablePumpsTotals"); }
 };
 
-TEST_F(FuelStock, ReplenishAndOverfillingSendStrictlyConvertedFields)
-{
+TEST_F(FuelStock, ReplenishAndOverfillingSendStrictlyConvertedFields) {
     struct Case {
         const char* button;
         std::vector<std::pair<const char*, QString>> fields;
@@ -39,7 +37,10 @@ TEST_F(FuelStock, ReplenishAndOverfillingSendStrictlyConvertedFields)
         std::vector<ShownBox> boxes;
     };
     const Case cases[] = {
-        {"ButtonFuelReplenish", {{"FuelReplenish_Tank", "3"}, {"FuelReplenish_Quantity", "250.5"}}, {Call("AddFuel", 3, 250.5)}, {}},
+        {"ButtonFuelReplenish",
+         {{"FuelReplenish_Tank", "3"}, {"FuelReplenish_Quantity", "250.5"}},
+         {Call("AddFuel", 3, 250.5)},
+         {}},
         {"ButtonFuelReplenish",
          {{"FuelReplenish_Tank", "3"}, {"FuelReplenish_Quantity", ""}},
          {},
@@ -49,7 +50,9 @@ TEST_F(FuelStock, ReplenishAndOverfillingSendStrictlyConvertedFields)
          {},
          {ExceptionBox("SetFuelReplenish", "'x' is not a valid integer value")}},
         {"ButtonFuelOverfilling",
-         {{"FuelOverfilling_Pump", "15"}, {"FuelOverfilling_Nozzle", "7"}, {"FuelOverfilling_Quantity", " 1e1 "}},
+         {{"FuelOverfilling_Pump", "15"},
+          {"FuelOverfilling_Nozzle", "7"},
+          {"FuelOverfilling_Quantity", " 1e1 "}},
          {Call("FuelOverfilling", 15, 7, 10.0)},
          {}},
         {"ButtonFuelOverfilling",
@@ -75,8 +78,7 @@ TEST_F(FuelStock, ReplenishAndOverfillingSendStrictlyConvertedFields)
     EXPECT_EQ(boxes().back(), ErrorBox("SetFuelReplenish: error 12"));
 }
 
-TEST_F(FuelStock, BlockNumbersAreReadAsCodeFrom370AndWrittenAsIndexFrom0)
-{
+TEST_F(FuelStock, BlockNumbersAreReadAsCodeFrom370AndWrittenAsIndexFrom0) {
     struct Case {
         const char* block;
         int readCode;
@@ -89,7 +91,8 @@ TEST_F(FuelStock, BlockNumbersAreReadAsCodeFrom370AndWrittenAsIndexFrom0)
         type("FuelDataBlock_Number", c.block);
         click("ButtonFuelDataBlock_Get");
         click("ButtonFuelDataBlock_Set");
-        EXPECT_THAT(calls(), ElementsAre(Call("GetFiscalInfo", c.readCode), Call("WriteData", c.writeIndex, Bytes({}))));
+        EXPECT_THAT(calls(), ElementsAre(Call("GetFiscalInfo", c.readCode),
+                                         Call("WriteData", c.writeIndex, Bytes({}))));
     }
 
     device.clearCalls();
@@ -97,12 +100,12 @@ TEST_F(FuelStock, BlockNumbersAreReadAsCodeFrom370AndWrittenAsIndexFrom0)
     click("ButtonFuelDataBlock_Get");
     click("ButtonFuelDataBlock_Set");
     EXPECT_THAT(calls(), IsEmpty());
-    EXPECT_THAT(boxes(), ElementsAre(ExceptionBox("GetFiscalInfo(data block)", "'' is not a valid integer value"),
-                                     ExceptionBox("WriteData", "'' is not a valid integer value")));
+    EXPECT_THAT(boxes(),
+                ElementsAre(ExceptionBox("GetFiscalInfo(data block)", "'' is not a valid integer value"),
+                            ExceptionBox("WriteData", "'' is not a valid integer value")));
 }
 
-TEST_F(FuelStock, ABlockIsShownByteByByteAfterTheFirstFieldZerosAndFsIncluded)
-{
+TEST_F(FuelStock, ABlockIsShownByteByByteAfterTheFirstFieldZerosAndFsIncluded) {
     QByteArray answer("head");
     answer.append(FS);
     for (int b = 0; b < 32; ++b)
@@ -113,7 +116,9 @@ TEST_F(FuelStock, ABlockIsShownByteByByteAfterTheFirstFieldZerosAndFsIncluded)
 
     EXPECT_THAT(boxes(), IsEmpty());
     for (int i = 0; i < 32; ++i)
-        EXPECT_EQ(dataGrid()->cell(i % 16 + 1, i / 16 + 1), QStringLiteral("%1").arg(i, 2, 16, QChar('0')).toUpper()) << i;
+        EXPECT_EQ(dataGrid()->cell(i % 16 + 1, i / 16 + 1),
+                  QStringLiteral("%1").arg(i, 2, 16, QChar('0')).toUpper())
+            << i;
 
     // What was read goes back unchanged.
     device.clearCalls();
@@ -121,8 +126,7 @@ TEST_F(FuelStock, ABlockIsShownByteByByteAfterTheFirstFieldZerosAndFsIncluded)
     EXPECT_THAT(calls(), ElementsAre(Call("WriteData", 2, answer.mid(5).toStdString())));
 }
 
-TEST_F(FuelStock, AnAnswerWithoutBlockBytesShowsZerosAndAFailedReadChangesNothing)
-{
+TEST_F(FuelStock, AnAnswerWithoutBlockBytesShowsZerosAndAFailedReadChangesNothing) {
     dataGrid()->setCell(1, 1, "AB");
     device.setAnswer(370, "no separator", 0);
     click("ButtonFuelDataBlock_Get");
@@ -136,8 +140,7 @@ TEST_F(FuelStock, AnAnswerWithoutBlockBytesShowsZerosAndAFailedReadChangesNothin
     EXPECT_THAT(boxes(), ElementsAre(ErrorBox("GetFiscalInfo(data block): error 2")));
 }
 
-TEST_F(FuelStock, CellsAreWrittenAsTheLowByteOfTheirHexValue)
-{
+TEST_F(FuelStock, CellsAreWrittenAsTheLowByteOfTheirHexValue) {
     dataGrid()->setCell(1, 1, "1FF");
     dataGrid()->setCell(2, 1, "");
     dataGrid()->setCell(3, 1, "41");
@@ -151,12 +154,16 @@ TEST_F(FuelStock, CellsAreWrittenAsTheLowByteOfTheirHexValue)
     EXPECT_THAT(boxes(), ElementsAre(ErrorBox("WriteData: error 5")));
 }
 
-TEST_F(FuelStock, PumpTotalsWalkNozzleAndTwoTotalsUpToAnEmptyToken)
-{
+TEST_F(FuelStock, PumpTotalsWalkNozzleAndTwoTotalsUpToAnEmptyToken) {
     totals()->setCell(9, 5, "old");
     totals()->setCell(9, 6, "old");
     totals()->setCell(3, 5, "kept");
-    device.setAnswer(357, QByteArray("first\x1c" "2\x1c" "10.5\x1c" "99.00\x1c" "9\x1c" "7"));
+    device.setAnswer(357, QByteArray("first\x1c"
+                                     "2\x1c"
+                                     "10.5\x1c"
+                                     "99.00\x1c"
+                                     "9\x1c"
+                                     "7"));
     totals()->setCurrentCell(5, 1);
     click("Button7");
 
@@ -168,7 +175,13 @@ TEST_F(FuelStock, PumpTotalsWalkNozzleAndTwoTotalsUpToAnEmptyToken)
     EXPECT_EQ(totals()->cell(3, 5), "kept");
 
     // An empty token ends the walk.
-    device.setAnswer(357, QByteArray("first\x1c" "0\x1c" "1\x1c" "2\x1c\x1c" "1\x1c" "8\x1c" "9"));
+    device.setAnswer(357, QByteArray("first\x1c"
+                                     "0\x1c"
+                                     "1\x1c"
+                                     "2\x1c\x1c"
+                                     "1\x1c"
+                                     "8\x1c"
+                                     "9"));
     totals()->setCurrentCell(1, 1);
     click("Button7");
     EXPECT_EQ(totals()->cell(2, 1), "1");
@@ -176,8 +189,7 @@ TEST_F(FuelStock, PumpTotalsWalkNozzleAndTwoTotalsUpToAnEmptyToken)
     EXPECT_EQ(totals()->cell(3, 1), "");
 }
 
-TEST_F(FuelStock, GetReadsThePumpOfTheSelectedTotalsRow)
-{
+TEST_F(FuelStock, GetReadsThePumpOfTheSelectedTotalsRow) {
     struct Case {
         int row;
         std::vector<DeviceCall> calls;
@@ -197,8 +209,7 @@ TEST_F(FuelStock, GetReadsThePumpOfTheSelectedTotalsRow)
     }
 }
 
-TEST_F(FuelStock, GetAllReadsEveryPumpAndStopsAtTheFirstFailure)
-{
+TEST_F(FuelStock, GetAllReadsEveryPumpAndStopsAtTheFirstFailure) {
     click("Button9");
     EXPECT_EQ(calls().size(), 16u);
     EXPECT_EQ(calls().back(), Call("GetFiscalInfo2Ex", 357, 15, 256));
@@ -210,8 +221,7 @@ TEST_F(FuelStock, GetAllReadsEveryPumpAndStopsAtTheFirstFailure)
     EXPECT_THAT(boxes(), ElementsAre(ErrorBox("GetFiscalInfo( pump totals ): error 4")));
 }
 
-TEST_F(FuelStock, TankReportsSendTheirDatesAndReportNumbers)
-{
+TEST_F(FuelStock, TankReportsSendTheirDatesAndReportNumbers) {
     auto* group = form->TabSheet2->findChild<QGroupBox*>("GroupBox55");
     ASSERT_NE(group, nullptr);
     EXPECT_FALSE(group->isVisibleTo(form->TabSheet2));
@@ -229,10 +239,11 @@ TEST_F(FuelStock, TankReportsSendTheirDatesAndReportNumbers)
     type("TankPeriodNumber2", "abc");
     click("Button5");
     click("ButtonFuel_PrintTankReport");
-    EXPECT_THAT(calls(), ElementsAre(Call("PrintTankSumPeriodicReport", Text("20240105"), Text("20240210")),
-                                     Call("PrintTankPeriodicReport", Text("20240105"), Text("20240210")),
-                                     Call("PrintTankSumPeriodicReportByNumber", 12, 10000),
-                                     Call("PrintTankPeriodicReportByNumber", 12, 10000), Call("FuelPrintTankReport")));
+    EXPECT_THAT(calls(),
+                ElementsAre(Call("PrintTankSumPeriodicReport", Text("20240105"), Text("20240210")),
+                            Call("PrintTankPeriodicReport", Text("20240105"), Text("20240210")),
+                            Call("PrintTankSumPeriodicReportByNumber", 12, 10000),
+                            Call("PrintTankPeriodicReportByNumber", 12, 10000), Call("FuelPrintTankReport")));
 
     device.setResult("PrintTankPeriodicReportByNumber", 7);
     click("Button5");

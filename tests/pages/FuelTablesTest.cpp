@@ -13,13 +13,11 @@ using ::testing::IsEmpty;
 namespace {
 
 // An answer of FS-separated fields.
-QByteArray Answer(const QStringList& fields)
-{
+QByteArray Answer(const QStringList& fields) {
     return fields.join(QChar(0x1c)).toLatin1();
 }
 
-std::vector<QString> RowCells(const StringGrid* grid, int row, int firstCol, int lastCol)
-{
+std::vector<QString> RowCells(const StringGrid* grid, int row, int firstCol, int lastCol) {
     std::vector<QString> cells;
     for (int c = firstCol; c <= lastCol; ++c)
         cells.push_back(grid->cell(c, row));
@@ -31,13 +29,11 @@ std::vector<QString> RowCells(const StringGrid* grid, int row, int firstCol, int
 class FuelTables : public FormFixture {
 protected:
     StringGrid* grid(const char* name) const { return find<StringGrid>(QString::fromLatin1(name)); }
-    void fillRow(const char* name, int row, const QStringList& cells) const
-    {
+    void fillRow(const char* name, int row, const QStringList& cells) const {
         for (int c = 0; c < cells.size(); ++c)
             grid(name)->setCell(c + 1, row, cells[c]);
     }
-    std::vector<int> readCodes() const
-    {
+    std::vector<int> readCodes() const {
         std::vector<int> codes;
         for (const DeviceCall& call : calls())
             if (call.name == "GetFiscalInfo")
@@ -46,8 +42,7 @@ protected:
     }
 };
 
-TEST_F(FuelTables, LayOutGridSharesTheClientWidthAndGivesTheRestToTheRemainderColumn)
-{
+TEST_F(FuelTables, LayOutGridSharesTheClientWidthAndGivesTheRestToTheRemainderColumn) {
     QWidget parent;
     StringGrid table(&parent);
     table.resize(331 + 2 * table.frameWidth(), 300);
@@ -69,8 +64,7 @@ TEST_F(FuelTables, LayOutGridSharesTheClientWidthAndGivesTheRestToTheRemainderCo
     EXPECT_EQ(table.cell(2, 2), "kept");
 }
 
-TEST_F(FuelTables, StartUpLaysOutEveryFuelGridWithItsTitles)
-{
+TEST_F(FuelTables, StartUpLaysOutEveryFuelGridWithItsTitles) {
     struct Case {
         const char* grid;
         int rows;
@@ -111,8 +105,7 @@ TEST_F(FuelTables, StartUpLaysOutEveryFuelGridWithItsTitles)
     EXPECT_EQ(grid("TablePumpsTotals")->cell(0, 31), "15");
 }
 
-TEST_F(FuelTables, GetAllPassesOverAnAbsentFuelButStopsAtAnyOtherFailure)
-{
+TEST_F(FuelTables, GetAllPassesOverAnAbsentFuelButStopsAtAnyOtherFailure) {
     struct Case {
         int fuel3Result;
         std::vector<int> codesRead;
@@ -142,8 +135,7 @@ TEST_F(FuelTables, GetAllPassesOverAnAbsentFuelButStopsAtAnyOtherFailure)
     }
 }
 
-TEST_F(FuelTables, GetOfTheSelectedFuelShowsEachFieldInItsColumn)
-{
+TEST_F(FuelTables, GetOfTheSelectedFuelShowsEachFieldInItsColumn) {
     device.setAnswer(322, Answer({"first", "Diesel ", "3", "2", "l", "1.459"}));
     grid("TableFuels")->setCurrentCell(3, 2);
     click("ButtonFuel_FuelsGet");
@@ -157,8 +149,7 @@ TEST_F(FuelTables, GetOfTheSelectedFuelShowsEachFieldInItsColumn)
     EXPECT_THAT(boxes(), ElementsAre(ErrorBox("GetFiscalInfo(fuel fuel): error 87")));
 }
 
-TEST_F(FuelTables, GetAndSetDoNothingWithoutADataRowSelected)
-{
+TEST_F(FuelTables, GetAndSetDoNothingWithoutADataRowSelected) {
     const char* buttons[] = {"ButtonFuel_FuelsGet", "ButtonFuel_FuelsSet", "ButtonFuel_TanksGet",
                              "ButtonFuel_TanksSet", "ButtonFuel_PumpsGet", "ButtonFuel_PumpsSet"};
     for (const char* table : {"TableFuels", "TableTanks", "TablePumps"}) {
@@ -173,23 +164,23 @@ TEST_F(FuelTables, GetAndSetDoNothingWithoutADataRowSelected)
     EXPECT_THAT(boxes(), IsEmpty());
 }
 
-TEST_F(FuelTables, SetAllWritesNameThenPriceAndSkipsThePriceOfAnUnnamedFuel)
-{
+TEST_F(FuelTables, SetAllWritesNameThenPriceAndSkipsThePriceOfAnUnnamedFuel) {
     fillRow("TableFuels", 1, {"Diesel", "1.25", "2", "l", "3"});
     fillRow("TableFuels", 2, {"", "7", "x", "m", "y"});
     fillRow("TableFuels", 3, {"A95", "abc", "1", "l", "2"});
 
     click("ButtonFuel_FuelsSetAll");
 
-    EXPECT_THAT(calls(), ElementsAre(Call("SetFuel", 0, Text("Diesel"), 3, 2, Text("l")), Call("SetFuelPrice", 0, 1.25),
-                                     Call("SetFuel", 1, Text(""), 0, 0, Text("m")),
-                                     Call("SetFuel", 2, Text("A95"), 2, 1, Text("l"))));
+    EXPECT_THAT(calls(),
+                ElementsAre(Call("SetFuel", 0, Text("Diesel"), 3, 2, Text("l")),
+                            Call("SetFuelPrice", 0, 1.25), Call("SetFuel", 1, Text(""), 0, 0, Text("m")),
+                            Call("SetFuel", 2, Text("A95"), 2, 1, Text("l"))));
     // A price that is no number ends the loop, reported under the price's name.
-    EXPECT_THAT(boxes(), ElementsAre(ExceptionBox("SetFuelPrice", "'abc' is not a valid floating point value")));
+    EXPECT_THAT(boxes(),
+                ElementsAre(ExceptionBox("SetFuelPrice", "'abc' is not a valid floating point value")));
 }
 
-TEST_F(FuelTables, AFailingSetFuelStillWritesThePriceAndOnlyThePriceDecidesSetAll)
-{
+TEST_F(FuelTables, AFailingSetFuelStillWritesThePriceAndOnlyThePriceDecidesSetAll) {
     for (int row = 1; row <= 10; ++row)
         fillRow("TableFuels", row, {QStringLiteral("F%1").arg(row), "1", "1", "l", "2"});
     device.setResult("SetFuel", 4);
@@ -197,13 +188,13 @@ TEST_F(FuelTables, AFailingSetFuelStillWritesThePriceAndOnlyThePriceDecidesSetAl
 
     click("ButtonFuel_FuelsSetAll");
 
-    EXPECT_EQ(device.callNames(), (std::vector<std::string>{"SetFuel", "SetFuelPrice", "SetFuel", "SetFuelPrice"}));
+    EXPECT_EQ(device.callNames(),
+              (std::vector<std::string>{"SetFuel", "SetFuelPrice", "SetFuel", "SetFuelPrice"}));
     EXPECT_THAT(boxes(), ElementsAre(ErrorBox("SetFuel: error 4"), ErrorBox("SetFuel: error 4"),
                                      ErrorBox("SetFuelPrice: error 9")));
 }
 
-TEST_F(FuelTables, AFuelNameTheDeviceCodePageCannotHoldIsReportedAndNothingIsSent)
-{
+TEST_F(FuelTables, AFuelNameTheDeviceCodePageCannotHoldIsReportedAndNothingIsSent) {
     fillRow("TableFuels", 1, {QString::fromUtf8("Dīzelis ☃"), "1", "1", "l", "2"});
     grid("TableFuels")->setCurrentCell(1, 1);
     click("ButtonFuel_FuelsSet");
@@ -212,8 +203,7 @@ TEST_F(FuelTables, AFuelNameTheDeviceCodePageCannotHoldIsReportedAndNothingIsSen
     EXPECT_TRUE(boxes()[0].text.startsWith("SetFuel: raised Exception.")) << boxes()[0].text.toStdString();
 }
 
-TEST_F(FuelTables, TanksAreReadIntoTheirColumnsAndWrittenWithDefaults)
-{
+TEST_F(FuelTables, TanksAreReadIntoTheirColumnsAndWrittenWithDefaults) {
     device.setAnswer(331, Answer({"x", "North", "2", "100.0", "9000.5"}));
     grid("TableTanks")->setCurrentCell(2, 1);
     click("ButtonFuel_TanksGet");
@@ -231,12 +221,11 @@ TEST_F(FuelTables, TanksAreReadIntoTheirColumnsAndWrittenWithDefaults)
     EXPECT_EQ(boxes().back(), ExceptionBox("SetFuelTank", "'1,5' is not a valid floating point value"));
 }
 
-TEST_F(FuelTables, AllLoopsOfTanksPumpsAndTankInfoStopAtTheFirstFailure)
-{
+TEST_F(FuelTables, AllLoopsOfTanksPumpsAndTankInfoStopAtTheFirstFailure) {
     struct Case {
         const char* button;
         std::string function;
-        int failingCode;   // the read that fails, or 0 for a write
+        int failingCode; // the read that fails, or 0 for a write
         size_t callsMade;
         ShownBox box;
     };
@@ -263,8 +252,7 @@ TEST_F(FuelTables, AllLoopsOfTanksPumpsAndTankInfoStopAtTheFirstFailure)
     }
 }
 
-TEST_F(FuelTables, AnEmptyPumpRowSendsDecTwoAndMinusOneForEveryNozzle)
-{
+TEST_F(FuelTables, AnEmptyPumpRowSendsDecTwoAndMinusOneForEveryNozzle) {
     grid("TablePumps")->setCurrentCell(16, 3);
     click("ButtonFuel_PumpsSet");
     fillRow("TablePumps", 16, {"3", "0", "1", "", "x", "7", "", "", "12"});
@@ -273,16 +261,15 @@ TEST_F(FuelTables, AnEmptyPumpRowSendsDecTwoAndMinusOneForEveryNozzle)
                                      Call("SetFuelPump", 15, 3, 0, 1, -1, -1, 7, -1, -1, 12)));
 }
 
-TEST_F(FuelTables, APumpReadFillsDecAndTheEightNozzles)
-{
+TEST_F(FuelTables, APumpReadFillsDecAndTheEightNozzles) {
     device.setAnswer(340, Answer({"x", "3", "10", "11", "12", "13", "14", "15", "16", "17"}));
     grid("TablePumps")->setCurrentCell(1, 1);
     click("ButtonFuel_PumpsGet");
-    EXPECT_THAT(RowCells(grid("TablePumps"), 1, 1, 9), ElementsAre("3", "10", "11", "12", "13", "14", "15", "16", "17"));
+    EXPECT_THAT(RowCells(grid("TablePumps"), 1, 1, 9),
+                ElementsAre("3", "10", "11", "12", "13", "14", "15", "16", "17"));
 }
 
-TEST_F(FuelTables, TankInfoOfTheSelectedColumnFillsItsTwentySixRows)
-{
+TEST_F(FuelTables, TankInfoOfTheSelectedColumnFillsItsTwentySixRows) {
     QStringList fields{"x"};
     for (int i = 2; i <= 27; ++i)
         fields << QStringLiteral("f%1").arg(i);

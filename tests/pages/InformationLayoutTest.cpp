@@ -9,8 +9,7 @@ using namespace testing_support;
 
 class InformationLayout : public FormFixture {};
 
-TEST_F(InformationLayout, TankPeriodicReportsGroupIsReservedHiddenAndTidyWhenShown)
-{
+TEST_F(InformationLayout, TankPeriodicReportsGroupIsReservedHiddenAndTidyWhenShown) {
     auto* group = find<QGroupBox>("GroupBox55");
     EXPECT_EQ(group->parentWidget(), form->TabSheet2);
     EXPECT_EQ(group->title(), "Tank Periodic Reports");
@@ -19,12 +18,11 @@ TEST_F(InformationLayout, TankPeriodicReportsGroupIsReservedHiddenAndTidyWhenSho
     ExpectTidy(ShownChildren(form->TabSheet2), QRect(0, 0, pages::PageWidth, pages::PageHeight));
 }
 
-TEST_F(InformationLayout, DesignedInvisibleControlsStayHidden)
-{
+TEST_F(InformationLayout, DesignedInvisibleControlsStayHidden) {
     for (const char* name : {"OtherCustomerDiplayType", "labelOtherCustomerDiplayType", "OtherMessage",
                              "ButtonOtherPrintMessage"})
         EXPECT_FALSE(find<QWidget>(name)->isVisibleTo(form->TabSheet5)) << name;
-    for (const char* name : {"OtherCustomerDisplayLine1", "ButtonOtherCustomerDisplay", "ButtonOpenDrawer", "Button15",
-                             "Button16", "DispCodeType"})
+    for (const char* name : {"OtherCustomerDisplayLine1", "ButtonOtherCustomerDisplay", "ButtonOpenDrawer",
+                             "Button15", "Button16", "DispCodeType"})
         EXPECT_TRUE(find<QWidget>(name)->isVisibleTo(form->TabSheet5)) << name;
 }

@@ -18,8 +18,7 @@ const QColor Red(255, 0, 0);
 // A module serving `journal` from the position it is asked for, in pieces of at most `pieceSize`
 // characters. A piece that does not fit the room with its terminating zero is refused with 163;
 // once the journal is exhausted an empty piece is answered with `endCode`.
-FakeDevice::Handler JournalServer(std::string journal, size_t pieceSize, int endCode = 21)
-{
+FakeDevice::Handler JournalServer(std::string journal, size_t pieceSize, int endCode = 21) {
     return [=](const DeviceCall& call, char* buffer) {
         const auto position = static_cast<size_t>(std::get<int>(call.args[1]));
         const int room = std::get<int>(call.args[2]);
@@ -32,10 +31,11 @@ FakeDevice::Handler JournalServer(std::string journal, size_t pieceSize, int end
     };
 }
 
-DeviceCall Piece(int position, int room) { return Call("GetFiscalInfo2Ex", 911, position, room); }
+DeviceCall Piece(int position, int room) {
+    return Call("GetFiscalInfo2Ex", 911, position, room);
+}
 
-QStringList Lines(const QPlainTextEdit* box)
-{
+QStringList Lines(const QPlainTextEdit* box) {
     return box->document()->isEmpty() ? QStringList() : box->toPlainText().split(u'\n');
 }
 
@@ -44,10 +44,13 @@ QStringList Lines(const QPlainTextEdit* box)
 class JournalPage : public FormFixture {
 protected:
     QPlainTextEdit* journalText() const { return find<QPlainTextEdit>("JournalText"); }
-    QColor calculatedColour() const { return find<QLineEdit>("JournalCalculatedCrc")->palette().color(QPalette::Text); }
-    QColor normalColour() const { return find<QLineEdit>("JournalCurrentCrc")->palette().color(QPalette::Text); }
-    std::vector<DeviceCall> pieceCalls() const
-    {
+    QColor calculatedColour() const {
+        return find<QLineEdit>("JournalCalculatedCrc")->palette().color(QPalette::Text);
+    }
+    QColor normalColour() const {
+        return find<QLineEdit>("JournalCurrentCrc")->palette().color(QPalette::Text);
+    }
+    std::vector<DeviceCall> pieceCalls() const {
         std::vector<DeviceCall> pieces;
         for (const DeviceCall& call : calls())
             if (call.name == "GetFiscalInfo2Ex")
@@ -55,22 +58,21 @@ protected:
         return pieces;
     }
     // The announcement of code 910 (length, module checksum) and the journal itself.
-    void serve(const QByteArray& info, const std::string& journal, size_t pieceSize, int endCode = 21)
-    {
+    void serve(const QByteArray& info, const std::string& journal, size_t pieceSize, int endCode = 21) {
         device.setAnswer(910, info);
         device.setHandler("GetFiscalInfo2Ex", JournalServer(journal, pieceSize, endCode));
     }
-    void keepOldTexts()
-    {
+    void keepOldTexts() {
         journalText()->setPlainText("old journal");
         type("JournalCurrentCrc", "OLD");
         type("JournalCalculatedCrc", "OLD");
     }
 };
 
-TEST_F(JournalPage, ReadsThePiecesAtTheirPositionsAndComparesTheChecksums)
-{
-    serve("12\x1c" "abcd\x1c", "line1\nline2\n", 5);
+TEST_F(JournalPage, ReadsThePiecesAtTheirPositionsAndComparesTheChecksums) {
+    serve("12\x1c"
+          "abcd\x1c",
+          "line1\nline2\n", 5);
     device.setHandler("LoadJournalCrc", [](const DeviceCall&, char*) { return 0xABCD; });
     click("ButtonJournalRead");
     EXPECT_THAT(calls(), ElementsAre(Call("GetFiscalInfo", 910), Piece(0, 16), Piece(5, 11), Piece(10, 6),
@@ -82,18 +84,21 @@ TEST_F(JournalPage, ReadsThePiecesAtTheirPositionsAndComparesTheChecksums)
     EXPECT_THAT(boxes(), IsEmpty());
 }
 
-TEST_F(JournalPage, TheBufferDoublesUntilThePieceFitsAndItIsAskedForAgainAtTheSamePosition)
-{
-    serve("0\x1c" "0\x1c", "0123456789abcdefghij", 100);
+TEST_F(JournalPage, TheBufferDoublesUntilThePieceFitsAndItIsAskedForAgainAtTheSamePosition) {
+    serve("0\x1c"
+          "0\x1c",
+          "0123456789abcdefghij", 100);
     click("ButtonJournalRead");
-    EXPECT_THAT(pieceCalls(), ElementsAre(Piece(0, 4), Piece(0, 8), Piece(0, 16), Piece(0, 32), Piece(20, 12)));
+    EXPECT_THAT(pieceCalls(),
+                ElementsAre(Piece(0, 4), Piece(0, 8), Piece(0, 16), Piece(0, 32), Piece(20, 12)));
     EXPECT_EQ(Lines(journalText()), QStringList({"0123456789abcdefghij"}));
     EXPECT_THAT(boxes(), IsEmpty());
 }
 
-TEST_F(JournalPage, ADoublingKeepsWhatWasReceived)
-{
-    serve("4\x1c" "0\x1c", "abcdefghijklmnopqrstuvwxyz", 6);
+TEST_F(JournalPage, ADoublingKeepsWhatWasReceived) {
+    serve("4\x1c"
+          "0\x1c",
+          "abcdefghijklmnopqrstuvwxyz", 6);
     click("ButtonJournalRead");
     EXPECT_THAT(pieceCalls(), ElementsAre(Piece(0, 8), Piece(6, 2), Piece(6, 10), Piece(12, 4), Piece(12, 20),
                                           Piece(18, 14), Piece(24, 8), Piece(26, 6)));
@@ -101,8 +106,7 @@ TEST_F(JournalPage, ADoublingKeepsWhatWasReceived)
     EXPECT_EQ(calls().back(), Call("LoadJournalCrc", 0, Text("abcdefghijklmnopqrstuvwxyz"), 26));
 }
 
-TEST_F(JournalPage, TheEndCodeOfTheEmptyPieceDecides)
-{
+TEST_F(JournalPage, TheEndCodeOfTheEmptyPieceDecides) {
     struct Case {
         int endCode;
         QStringList lines;
@@ -118,7 +122,9 @@ TEST_F(JournalPage, TheEndCodeOfTheEmptyPieceDecides)
         messages.clear();
         device.clearCalls();
         keepOldTexts();
-        serve("2\x1c" "0\x1c", "AB", 10, c.endCode);
+        serve("2\x1c"
+              "0\x1c",
+              "AB", 10, c.endCode);
         click("ButtonJournalRead");
         EXPECT_EQ(Lines(journalText()), c.lines);
         EXPECT_EQ(boxes(), c.shown);
@@ -132,9 +138,9 @@ TEST_F(JournalPage, TheEndCodeOfTheEmptyPieceDecides)
     }
 }
 
-TEST_F(JournalPage, APieceWithCharactersKeepsTheReadingGoingWhateverItsCode)
-{
-    device.setAnswer(910, "10\x1c" "0\x1c");
+TEST_F(JournalPage, APieceWithCharactersKeepsTheReadingGoingWhateverItsCode) {
+    device.setAnswer(910, "10\x1c"
+                          "0\x1c");
     int served = 0;
     device.setHandler("GetFiscalInfo2Ex", [&](const DeviceCall&, char* buffer) {
         const char* pieces[] = {"AB", "CD", ""};
@@ -149,9 +155,9 @@ TEST_F(JournalPage, APieceWithCharactersKeepsTheReadingGoingWhateverItsCode)
 
 // A piece that fills its whole room without a terminating zero is measured only up to the end of
 // the buffer, and the text handed on stays terminated.
-TEST_F(JournalPage, APieceFillingTheWholeRoomIsNotMeasuredPastTheBuffer)
-{
-    device.setAnswer(910, "0\x1c" "0\x1c");
+TEST_F(JournalPage, APieceFillingTheWholeRoomIsNotMeasuredPastTheBuffer) {
+    device.setAnswer(910, "0\x1c"
+                          "0\x1c");
     device.setHandler("GetFiscalInfo2Ex", [](const DeviceCall& call, char* buffer) {
         const int room = std::get<int>(call.args[2]);
         if (std::get<int>(call.args[1]) == 0) {
@@ -167,16 +173,16 @@ TEST_F(JournalPage, APieceFillingTheWholeRoomIsNotMeasuredPastTheBuffer)
     EXPECT_EQ(Lines(journalText()), QStringList({"WXYZ"}));
 }
 
-TEST_F(JournalPage, ACarriageReturnStaysInItsLine)
-{
-    serve("5\x1c" "0\x1c", "A\r\nB\n", 100);
+TEST_F(JournalPage, ACarriageReturnStaysInItsLine) {
+    serve("5\x1c"
+          "0\x1c",
+          "A\r\nB\n", 100);
     click("ButtonJournalRead");
     EXPECT_EQ(Lines(journalText()), QStringList({QStringLiteral("A\u240D"), "B"}));
     EXPECT_EQ(calls().back(), Call("LoadJournalCrc", 0, Text("A\r\nB\n"), 5));
 }
 
-TEST_F(JournalPage, AddTextLinesCutsAtLineFeeds)
-{
+TEST_F(JournalPage, AddTextLinesCutsAtLineFeeds) {
     struct Case {
         QByteArray text;
         QStringList lines;
@@ -198,8 +204,7 @@ TEST_F(JournalPage, AddTextLinesCutsAtLineFeeds)
     }
 }
 
-TEST_F(JournalPage, ChecksumsAreComparedByValue)
-{
+TEST_F(JournalPage, ChecksumsAreComparedByValue) {
     struct Case {
         QByteArray kept;
         unsigned computed;
@@ -207,21 +212,17 @@ TEST_F(JournalPage, ChecksumsAreComparedByValue)
         bool red;
     };
     const Case cases[] = {
-        {"abcd", 0xABCD, "0000ABCD", false},
-        {"ABCE", 0xABCD, "0000ABCD", true},
-        {"0000abcd", 0xABCD, "0000ABCD", false},
-        {"FFFFFFFF", 0xFFFFFFFF, "FFFFFFFF", false},
-        {" abcd", 0xABCD, "0000ABCD", true},
-        {"xyz", 0xABCD, "0000ABCD", true},
-        {"xyz", 0, "00000000", false},
-        {"", 0, "00000000", false},
-        {"100000000", 0, "00000000", false},
-        {"100000000", 1, "00000001", true},
+        {"abcd", 0xABCD, "0000ABCD", false},     {"ABCE", 0xABCD, "0000ABCD", true},
+        {"0000abcd", 0xABCD, "0000ABCD", false}, {"FFFFFFFF", 0xFFFFFFFF, "FFFFFFFF", false},
+        {" abcd", 0xABCD, "0000ABCD", true},     {"xyz", 0xABCD, "0000ABCD", true},
+        {"xyz", 0, "00000000", false},           {"", 0, "00000000", false},
+        {"100000000", 0, "00000000", false},     {"100000000", 1, "00000001", true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.kept.toStdString());
         serve("1\x1c" + c.kept + "\x1c", "J", 10);
-        device.setHandler("LoadJournalCrc", [&](const DeviceCall&, char*) { return static_cast<int>(c.computed); });
+        device.setHandler("LoadJournalCrc",
+                          [&](const DeviceCall&, char*) { return static_cast<int>(c.computed); });
         click("ButtonJournalRead");
         EXPECT_EQ(text("JournalCurrentCrc"), QString::fromLatin1(c.kept));
         EXPECT_EQ(text("JournalCalculatedCrc"), c.shown);
@@ -231,8 +232,7 @@ TEST_F(JournalPage, ChecksumsAreComparedByValue)
     EXPECT_THAT(boxes(), IsEmpty());
 }
 
-TEST_F(JournalPage, FailuresAreReportedUnderTheCurrentOperation)
-{
+TEST_F(JournalPage, FailuresAreReportedUnderTheCurrentOperation) {
     struct Case {
         const char* title;
         QByteArray info;
@@ -243,16 +243,28 @@ TEST_F(JournalPage, FailuresAreReportedUnderTheCurrentOperation)
         const char* currentCrc;
     };
     const Case cases[] = {
-        {"journal info refused", "12\x1c" "abcd\x1c", 3, false, ErrorBox("GetFiscalInfo(current journal info): error 3"),
+        {"journal info refused",
+         "12\x1c"
+         "abcd\x1c",
+         3, false, ErrorBox("GetFiscalInfo(current journal info): error 3"), false, "OLD"},
+        {"length not a number",
+         "12x\x1c"
+         "abcd\x1c",
+         0, false, ExceptionBox("GetFiscalInfo(current journal info)", "'12x' is not a valid integer value"),
          false, "OLD"},
-        {"length not a number", "12x\x1c" "abcd\x1c", 0, false,
-         ExceptionBox("GetFiscalInfo(current journal info)", "'12x' is not a valid integer value"), false, "OLD"},
         {"length missing", "", 0, false,
-         ExceptionBox("GetFiscalInfo(current journal info)", "'' is not a valid integer value"), false, "OLD"},
-        {"announced beyond 512 MiB", "536870909\x1c" "abcd\x1c", 0, false,
-         ExceptionBox("GetFiscalInfo(current journal info)", "Journal is larger than 512 MiB"), false, "abcd"},
-        {"checksum function missing", "2\x1c" "abcd\x1c", 0, true,
-         ExceptionBox("GetFiscalInfo(journal)", "Device library has no function LoadJournalCrc"), true, "abcd"},
+         ExceptionBox("GetFiscalInfo(current journal info)", "'' is not a valid integer value"), false,
+         "OLD"},
+        {"announced beyond 512 MiB",
+         "536870909\x1c"
+         "abcd\x1c",
+         0, false, ExceptionBox("GetFiscalInfo(current journal info)", "Journal is larger than 512 MiB"),
+         false, "abcd"},
+        {"checksum function missing",
+         "2\x1c"
+         "abcd\x1c",
+         0, true, ExceptionBox("GetFiscalInfo(journal)", "Device library has no function LoadJournalCrc"),
+         true, "abcd"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.title);
@@ -274,17 +286,17 @@ TEST_F(JournalPage, FailuresAreReportedUnderTheCurrentOperation)
     }
 }
 
-TEST_F(JournalPage, ANegativeAnnouncedLengthStartsAtTheSmallestBuffer)
-{
-    serve("-10\x1c" "0\x1c", "AB", 10);
+TEST_F(JournalPage, ANegativeAnnouncedLengthStartsAtTheSmallestBuffer) {
+    serve("-10\x1c"
+          "0\x1c",
+          "AB", 10);
     click("ButtonJournalRead");
     EXPECT_THAT(pieceCalls(), ElementsAre(Piece(0, 4), Piece(2, 2)));
     EXPECT_EQ(Lines(journalText()), QStringList({"AB"}));
 }
 
 // The limit is a parameter of the buffer so that growing into it needs no 512 MiB in a test.
-TEST_F(JournalPage, TheBufferDoesNotGrowPastItsLimit)
-{
+TEST_F(JournalPage, TheBufferDoesNotGrowPastItsLimit) {
     struct Case {
         int capacity;
         std::vector<DeviceCall> pieces;
@@ -309,8 +321,7 @@ TEST_F(JournalPage, TheBufferDoesNotGrowPastItsLimit)
     }
 }
 
-TEST_F(JournalPage, CardSpaceNeedsAnFsEndedField)
-{
+TEST_F(JournalPage, CardSpaceNeedsAnFsEndedField) {
     struct Case {
         QByteArray answer;
         int result;
@@ -319,10 +330,20 @@ TEST_F(JournalPage, CardSpaceNeedsAnFsEndedField)
         std::vector<ShownBox> shown;
     };
     const Case cases[] = {
-        {"100 \x1c" "2000\x1c", 0, "100 ", "2000", {}},
+        {"100 \x1c"
+         "2000\x1c",
+         0,
+         "100 ",
+         "2000",
+         {}},
         {"100\x1c", 0, "100", "", {}},
         {"100", 0, "old", "old", {}},
-        {"100\x1c" "2000\x1c", 2, "old", "old", {ErrorBox("GetFiscalInfo(914): error 2")}},
+        {"100\x1c"
+         "2000\x1c",
+         2,
+         "old",
+         "old",
+         {ErrorBox("GetFiscalInfo(914): error 2")}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.answer.toStdString());
@@ -339,10 +360,10 @@ TEST_F(JournalPage, CardSpaceNeedsAnFsEndedField)
     }
 }
 
-TEST_F(JournalPage, JournalTextUsesAFixedPitchFont)
-{
+TEST_F(JournalPage, JournalTextUsesAFixedPitchFont) {
     const QFont font = journalText()->font();
     EXPECT_EQ(font.family(), "Courier New");
     EXPECT_EQ(font.pointSize(), 8);
-    EXPECT_TRUE(QFontInfo(font).fixedPitch()) << "falls back to a monospace font: " << QFontInfo(font).family().toStdString();
+    EXPECT_TRUE(QFontInfo(font).fixedPitch())
+        << "falls back to a monospace font: " << QFontInfo(font).family().toStdString();
 }

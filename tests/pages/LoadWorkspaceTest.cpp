@@ -8,8 +8,7 @@ using ::testing::IsEmpty;
 namespace {
 
 // Every edit box and check box of the Load page, by name, with what it shows.
-std::map<QString, QString> Snapshot(const QWidget* page)
-{
+std::map<QString, QString> Snapshot(const QWidget* page) {
     std::map<QString, QString> state;
     for (const QLineEdit* edit : page->findChildren<QLineEdit*>())
         if (!edit->objectName().isEmpty())
@@ -26,8 +25,7 @@ protected:
     bool checked(const char* box) const { return find<QCheckBox>(box)->isChecked(); }
 };
 
-TEST_F(LoadWorkspace, StartsWithItsDesignedValues)
-{
+TEST_F(LoadWorkspace, StartsWithItsDesignedValues) {
     EXPECT_EQ(form->PageControl2->currentWidget(), form->TabSheet10);
     EXPECT_EQ(find<QDateEdit>("LoadInitializationDate")->date(), now.date());
     EXPECT_EQ(find<QTimeEdit>("LoadTime")->time(), now.time());
@@ -43,13 +41,13 @@ TEST_F(LoadWorkspace, StartsWithItsDesignedValues)
     EXPECT_FALSE(checked("LoadFuelIsZ"));
 }
 
-TEST_F(LoadWorkspace, TheTwoZReportBoxesAlwaysShowTheSameState)
-{
+TEST_F(LoadWorkspace, TheTwoZReportBoxesAlwaysShowTheSameState) {
     struct Step {
         const char* box;
         bool state;
     };
-    const Step steps[] = {{"LoadIsZ", true}, {"LoadFuelIsZ", false}, {"LoadFuelIsZ", true}, {"LoadIsZ", false}};
+    const Step steps[] = {
+        {"LoadIsZ", true}, {"LoadFuelIsZ", false}, {"LoadFuelIsZ", true}, {"LoadIsZ", false}};
     for (const Step& step : steps) {
         SCOPED_TRACE(std::string(step.box) + (step.state ? " checked" : " cleared"));
         check(step.box, step.state);
@@ -58,11 +56,11 @@ TEST_F(LoadWorkspace, TheTwoZReportBoxesAlwaysShowTheSameState)
     }
 }
 
-TEST_F(LoadWorkspace, ReadAndWriteXClearBothBoxesAndChangeNothingElse)
-{
+TEST_F(LoadWorkspace, ReadAndWriteXClearBothBoxesAndChangeNothingElse) {
     type("LoadReceiptNumber", "17");
     type("LoadCurrency2Rate", "1.5");
-    for (const char* button : {"ButtonLoadReadX", "ButtonLoadWriteX", "ButtonLoadFuelReadX", "ButtonLoadFuelWriteX"}) {
+    for (const char* button :
+         {"ButtonLoadReadX", "ButtonLoadWriteX", "ButtonLoadFuelReadX", "ButtonLoadFuelWriteX"}) {
         SCOPED_TRACE(button);
         check("LoadIsZ", true);
         ASSERT_TRUE(checked("LoadFuelIsZ"));
@@ -79,19 +77,43 @@ TEST_F(LoadWorkspace, ReadAndWriteXClearBothBoxesAndChangeNothingElse)
     EXPECT_THAT(boxes(), IsEmpty());
 }
 
-TEST_F(LoadWorkspace, EveryOtherButtonIsInert)
-{
-    const char* inert[] = {
-        "ButtonLoadInitialization", "ButtonLoadSetDate", "ButtonLoadGetDate", "ButtonLoadClearAll",
-        "ButtonLoadClearSector", "ButtonLoadSetJournalParameters", "ButtonLoadGetJournalParameters",
-        "ButtonLoadCurrentJournalCalculateCrc", "ButtonLoadCountersSet", "ButtonLoadCountersGet",
-        "ButtonLoadCreditSet", "ButtonLoadCreditGet", "ButtonLoadTurnover1Set", "ButtonLoadTurnover1Get",
-        "ButtonLoadTurnover2Set", "ButtonLoadTurnover2Get", "ButtonLoadCurrency1Set", "ButtonLoadCurrency4Set",
-        "ButtonLoadCurrency1Get", "ButtonLoadCurrency4Get", "ButtonLoadDepartSet", "ButtonLoadDepartGet",
-        "ButtonLoadReadReport", "ButtonLoadWriteReport", "ButtonLoadFuelReadReport", "ButtonLoadFuelWriteReport",
-        "ButtonFuelLoad_FuelGet", "ButtonFuelLoad_FuelSet", "ButtonFuelLoad_FuelGetAll", "ButtonFuelLoad_FuelSetAll",
-        "ButtonFuelLoad_PumpGet", "ButtonFuelLoad_PumpSet", "ButtonFuelLoad_PumpGetAll", "ButtonFuelLoad_PumpSetAll",
-        "ButtonFuelLoad_TankGet", "ButtonFuelLoad_TankGetAll"};
+TEST_F(LoadWorkspace, EveryOtherButtonIsInert) {
+    const char* inert[] = {"ButtonLoadInitialization",
+                           "ButtonLoadSetDate",
+                           "ButtonLoadGetDate",
+                           "ButtonLoadClearAll",
+                           "ButtonLoadClearSector",
+                           "ButtonLoadSetJournalParameters",
+                           "ButtonLoadGetJournalParameters",
+                           "ButtonLoadCurrentJournalCalculateCrc",
+                           "ButtonLoadCountersSet",
+                           "ButtonLoadCountersGet",
+                           "ButtonLoadCreditSet",
+                           "ButtonLoadCreditGet",
+                           "ButtonLoadTurnover1Set",
+                           "ButtonLoadTurnover1Get",
+                           "ButtonLoadTurnover2Set",
+                           "ButtonLoadTurnover2Get",
+                           "ButtonLoadCurrency1Set",
+                           "ButtonLoadCurrency4Set",
+                           "ButtonLoadCurrency1Get",
+                           "ButtonLoadCurrency4Get",
+                           "ButtonLoadDepartSet",
+                           "ButtonLoadDepartGet",
+                           "ButtonLoadReadReport",
+                           "ButtonLoadWriteReport",
+                           "ButtonLoadFuelReadReport",
+                           "ButtonLoadFuelWriteReport",
+                           "ButtonFuelLoad_FuelGet",
+                           "ButtonFuelLoad_FuelSet",
+                           "ButtonFuelLoad_FuelGetAll",
+                           "ButtonFuelLoad_FuelSetAll",
+                           "ButtonFuelLoad_PumpGet",
+                           "ButtonFuelLoad_PumpSet",
+                           "ButtonFuelLoad_PumpGetAll",
+                           "ButtonFuelLoad_PumpSetAll",
+                           "ButtonFuelLoad_TankGet",
+                           "ButtonFuelLoad_TankGetAll"};
     type("LoadInitializationNumber", "A1");
     type("LoadCurrentJournalCrc", "BEEF");
     check("LoadCurrency3Active", true);

@@ -14,8 +14,7 @@ using namespace testing_support;
 
 namespace {
 
-QStringList visibleTabs(const QTabWidget* control)
-{
+QStringList visibleTabs(const QTabWidget* control) {
     QStringList captions;
     for (int i = 0; i < control->count(); ++i)
         if (control->isTabVisible(i))
@@ -27,16 +26,15 @@ QStringList visibleTabs(const QTabWidget* control)
 
 class MainWindow : public FormFixture {};
 
-TEST_F(MainWindow, StartsWithItsCaptionSizeAndPages)
-{
+TEST_F(MainWindow, StartsWithItsCaptionSizeAndPages) {
     EXPECT_EQ(form->objectName(), "FormMain");
     EXPECT_EQ(form->windowTitle(), "Dravik EngineerinG. Tillmate QuentaE v1.1");
     EXPECT_EQ(form->size(), QSize(792, 602));
     EXPECT_EQ(form->minimumSize(), form->maximumSize()) << "the window is not resizable";
 
     auto* pages = find<QTabWidget>("PageControl1");
-    EXPECT_EQ(visibleTabs(pages), QStringList({"Settings", "Information", "Fiscal Receipt", "NonFiscal Receipt",
-                                               "Other", "Service", "Journal", "About"}));
+    EXPECT_EQ(visibleTabs(pages), QStringList({"Settings", "Information", "Fiscal Receipt",
+                                               "NonFiscal Receipt", "Other", "Service", "Journal", "About"}));
     EXPECT_EQ(pages->currentWidget()->objectName(), "TabSheet1");
     EXPECT_EQ(pages->count(), 11) << "Fuel, Load and Info exist with their tabs hidden";
 
@@ -48,8 +46,7 @@ TEST_F(MainWindow, StartsWithItsCaptionSizeAndPages)
     EXPECT_EQ(load->currentWidget()->objectName(), "TabSheet10");
 }
 
-TEST_F(MainWindow, ChoosesTheConversionTypeByTheStartDate)
-{
+TEST_F(MainWindow, ChoosesTheConversionTypeByTheStartDate) {
     const std::pair<QDateTime, const char*> cases[] = {
         {QDateTime(QDate(2013, 12, 31), QTime(23, 59, 59)), "cctDirect"},
         {QDateTime(QDate(2014, 1, 1), QTime(0, 0, 0)), "cctIndirect"},
@@ -62,29 +59,34 @@ TEST_F(MainWindow, ChoosesTheConversionTypeByTheStartDate)
     }
 }
 
-TEST_F(MainWindow, SetsTheStartUpDefaultsFromOneReadingOfTheClock)
-{
-    for (const char* name : {"Date", "PeriodDate1", "PeriodDate2", "FiscalizationDate", "LoadInitializationDate",
-                             "FRDateTimePicker1", "LoadDate"})
+TEST_F(MainWindow, SetsTheStartUpDefaultsFromOneReadingOfTheClock) {
+    for (const char* name : {"Date", "PeriodDate1", "PeriodDate2", "FiscalizationDate",
+                             "LoadInitializationDate", "FRDateTimePicker1", "LoadDate"})
         EXPECT_EQ(find<QDateEdit>(name)->date(), now.date()) << name;
     for (const char* name : {"Time", "LoadInitializationTime", "FRDateTimePicker2", "LoadTime"})
         EXPECT_EQ(find<QTimeEdit>(name)->time(), now.time()) << name;
     const std::pair<const char*, QString> selections[] = {
-        {"PrinterType", "Epson 210"},          {"PrinterCodePage", "DOS"},
-        {"FiscalReceiptItemDiscountType", "Percent"}, {"FiscalReceiptDiscountType", "Percent"},
-        {"FuelSale_DiscountType", "Percent"},  {"comboBeginFiscal", "Sale"},
-        {"OtherCustomerDiplayType", "Alphanumreic (fixed)"}, {"DispCodeType", "Dos"},
-        {"DispTypeType", "Dec"},               {"VoidType", "Void"},
-        {"SurchargeType", "Surcharge"},        {"CODE39Type", "UPC-A"},
+        {"PrinterType", "Epson 210"},
+        {"PrinterCodePage", "DOS"},
+        {"FiscalReceiptItemDiscountType", "Percent"},
+        {"FiscalReceiptDiscountType", "Percent"},
+        {"FuelSale_DiscountType", "Percent"},
+        {"comboBeginFiscal", "Sale"},
+        {"OtherCustomerDiplayType", "Alphanumreic (fixed)"},
+        {"DispCodeType", "Dos"},
+        {"DispTypeType", "Dec"},
+        {"VoidType", "Void"},
+        {"SurchargeType", "Surcharge"},
+        {"CODE39Type", "UPC-A"},
     };
     for (const auto& [name, item] : selections)
         EXPECT_EQ(find<QComboBox>(name)->currentText(), item) << name;
 }
 
-TEST_F(MainWindow, HidesWhatTheUserDoesNotReach)
-{
-    QStringList hidden = {"textSaleCycle", "Button10", "GroupBox55", "GroupBox63", "labelClerkPassword",
-                          "ClerkPassword", "comboBeginFiscal", "Label254", "Label255"};
+TEST_F(MainWindow, HidesWhatTheUserDoesNotReach) {
+    QStringList hidden = {"textSaleCycle",    "Button10",           "GroupBox55",
+                          "GroupBox63",       "labelClerkPassword", "ClerkPassword",
+                          "comboBeginFiscal", "Label254",           "Label255"};
     for (int i = 1; i <= 8; ++i)
         hidden << QStringLiteral("Credit%1Ext").arg(i) << QStringLiteral("Credit%1Print").arg(i);
     for (const QString& name : hidden)
@@ -95,8 +97,7 @@ TEST_F(MainWindow, HidesWhatTheUserDoesNotReach)
     }
 }
 
-TEST_F(MainWindow, AboutPageShowsTheProductAndOpensTheWebLink)
-{
+TEST_F(MainWindow, AboutPageShowsTheProductAndOpensTheWebLink) {
     auto* link = find<QLabel>("Label250");
     EXPECT_EQ(link->text(), "WWW: " + TFormMain::WebAddress);
     EXPECT_TRUE(link->font().underline());
@@ -115,8 +116,7 @@ TEST_F(MainWindow, AboutPageShowsTheProductAndOpensTheWebLink)
     EXPECT_TRUE(calls().empty());
 }
 
-TEST_F(MainWindow, TheMouseOverTheLinkAndThePageDrivesTheirHandlers)
-{
+TEST_F(MainWindow, TheMouseOverTheLinkAndThePageDrivesTheirHandlers) {
     int opened = 0;
     form->setUrlOpener([&](const QUrl&) { ++opened; });
     auto send = [](QWidget* target, QEvent::Type type, Qt::MouseButton button) {
@@ -135,8 +135,7 @@ TEST_F(MainWindow, TheMouseOverTheLinkAndThePageDrivesTheirHandlers)
     EXPECT_EQ(opened, 1);
 }
 
-TEST_F(MainWindow, LinkCursorStaysUntilTheBareAboutAreaOrTheNextOperation)
-{
+TEST_F(MainWindow, LinkCursorStaysUntilTheBareAboutAreaOrTheNextOperation) {
     form->Label250MouseMove();
     EXPECT_EQ(framework::AppCursor(), framework::crHandPoint);
     form->TabSheet16MouseMove();
@@ -146,8 +145,7 @@ TEST_F(MainWindow, LinkCursorStaysUntilTheBareAboutAreaOrTheNextOperation)
     EXPECT_EQ(framework::AppCursor(), framework::crDefault) << "EndBusy restores the cursor saved at start";
 }
 
-TEST_F(MainWindow, EveryControlNameIsUnique)
-{
+TEST_F(MainWindow, EveryControlNameIsUnique) {
     std::map<QString, int> seen;
     for (const QWidget* widget : form->findChildren<QWidget*>())
         if (!widget->objectName().isEmpty() && !widget->objectName().startsWith("qt_") &&

@@ -9,8 +9,7 @@ using ::testing::IsEmpty;
 class NonFiscalReceiptPage : public FormFixture {
 protected:
     // Tare and deposit groups hold different values, so a call shows which group it read.
-    void typeItems()
-    {
+    void typeItems() {
         type("NonFiscalReceiptTareName", "Crate");
         type("NonFiscalReceiptTareQuantity", "3");
         type("NonFiscalReceiptTarePrice", "0.5");
@@ -20,8 +19,7 @@ protected:
     }
 };
 
-TEST_F(NonFiscalReceiptPage, EachButtonMakesItsOneCall)
-{
+TEST_F(NonFiscalReceiptPage, EachButtonMakesItsOneCall) {
     typeItems();
     type("NonFiscalReceiptLine", "Hello");
     struct Case {
@@ -47,16 +45,14 @@ TEST_F(NonFiscalReceiptPage, EachButtonMakesItsOneCall)
     EXPECT_THAT(boxes(), IsEmpty());
 }
 
-TEST_F(NonFiscalReceiptPage, ButtonCaptionsMatchTheirFunctions)
-{
+TEST_F(NonFiscalReceiptPage, ButtonCaptionsMatchTheirFunctions) {
     EXPECT_EQ(find<QAbstractButton>("ButtonNonFiscalReceiptTareSale")->text(), "Tare Receive");
     EXPECT_EQ(find<QAbstractButton>("ButtonNonFiscalReceiptTareVoid")->text(), "Tare Sale");
     EXPECT_EQ(find<QAbstractButton>("ButtonNonFiscalReceiptDepositSale")->text(), "Deposit In");
     EXPECT_EQ(find<QAbstractButton>("ButtonNonFiscalReceiptDepositVoid")->text(), "Deposit Out");
 }
 
-TEST_F(NonFiscalReceiptPage, ANonzeroResultIsReportedUnderTheFunctionName)
-{
+TEST_F(NonFiscalReceiptPage, ANonzeroResultIsReportedUnderTheFunctionName) {
     const std::pair<const char*, const char*> cases[] = {
         {"ButtonBeginNonFiscalReceipt", "BeginNonFiscalReceipt"},
         {"ButtonNonFiscalReceiptLine", "PrintNonFiscalLine"},
@@ -76,17 +72,23 @@ TEST_F(NonFiscalReceiptPage, ANonzeroResultIsReportedUnderTheFunctionName)
     }
 }
 
-TEST_F(NonFiscalReceiptPage, AnAmountThatDoesNotConvertIsReportedAndNothingIsSent)
-{
+TEST_F(NonFiscalReceiptPage, AnAmountThatDoesNotConvertIsReportedAndNothingIsSent) {
     const RefusedInput cases[] = {
-        {{{"NonFiscalReceiptDepositPrice", "1,5"}}, "ButtonNonFiscalReceiptDepositVoid", "PrintDepositRefund",
+        {{{"NonFiscalReceiptDepositPrice", "1,5"}},
+         "ButtonNonFiscalReceiptDepositVoid",
+         "PrintDepositRefund",
          "'1,5' is not a valid floating point value"},
         // Price is converted before quantity.
         {{{"NonFiscalReceiptTarePrice", "p"}, {"NonFiscalReceiptTareQuantity", "q"}},
-         "ButtonNonFiscalReceiptTareSale", "PrintTareItem", "'p' is not a valid floating point value"},
-        {{{"NonFiscalReceiptTareQuantity", "q"}}, "ButtonNonFiscalReceiptTareVoid", "PrintTareItemVoid",
+         "ButtonNonFiscalReceiptTareSale",
+         "PrintTareItem",
+         "'p' is not a valid floating point value"},
+        {{{"NonFiscalReceiptTareQuantity", "q"}},
+         "ButtonNonFiscalReceiptTareVoid",
+         "PrintTareItemVoid",
          "'q' is not a valid floating point value"},
-        {{{"NonFiscalReceiptDepositName", QString::fromUtf8("\xe4\xb8\xad")}}, "ButtonNonFiscalReceiptDepositSale",
+        {{{"NonFiscalReceiptDepositName", QString::fromUtf8("\xe4\xb8\xad")}},
+         "ButtonNonFiscalReceiptDepositSale",
          "PrintDepositReceive",
          QString::fromUtf8("'\xe4\xb8\xad' contains a character that the device code page cannot represent")},
     };
@@ -94,8 +96,7 @@ TEST_F(NonFiscalReceiptPage, AnAmountThatDoesNotConvertIsReportedAndNothingIsSen
         expectRefused(c);
 }
 
-TEST_F(NonFiscalReceiptPage, EmptyBoxesAndOddAttributesStillPrint)
-{
+TEST_F(NonFiscalReceiptPage, EmptyBoxesAndOddAttributesStillPrint) {
     struct Case {
         const char* attribute;
         int sent;
@@ -112,9 +113,9 @@ TEST_F(NonFiscalReceiptPage, EmptyBoxesAndOddAttributesStillPrint)
     EXPECT_THAT(boxes(), IsEmpty());
 }
 
-TEST_F(NonFiscalReceiptPage, LeavesTheResetCornerFree)
-{
+TEST_F(NonFiscalReceiptPage, LeavesTheResetCornerFree) {
     for (const QWidget* child : form->TabSheet4->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         if (!child->objectName().endsWith("ResetFiscal"))
-            EXPECT_FALSE(child->geometry().intersects(pages::ResetButtonRect)) << child->objectName().toStdString();
+            EXPECT_FALSE(child->geometry().intersects(pages::ResetButtonRect))
+                << child->objectName().toStdString();
 }

@@ -12,8 +12,7 @@ using namespace testing_support;
 // "Reset" button has its corner to itself.
 class PageLayout : public FormFixture {};
 
-TEST_F(PageLayout, EveryPageIsTidyAtTheWindowSize)
-{
+TEST_F(PageLayout, EveryPageIsTidyAtTheWindowSize) {
     struct Page {
         QWidget* page;
         QSize size;

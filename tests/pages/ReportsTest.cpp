@@ -9,22 +9,21 @@ using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 
 namespace {
-const QString ZQuestion =
-    QStringLiteral("Z-report close current shift and clears shift data.\nAre You sure to proceed with operation ?");
+const QString ZQuestion = QStringLiteral(
+    "Z-report close current shift and clears shift data.\nAre You sure to proceed with operation ?");
 }
 
 class Reports : public FormFixture {};
 
-TEST_F(Reports, EachPrintButtonCallsItsFunctionAndReportsARefusal)
-{
+TEST_F(Reports, EachPrintButtonCallsItsFunctionAndReportsARefusal) {
     struct Case {
         const char* button;
         const char* function;
     };
     const Case cases[] = {
-        {"ButtonPrintVATTable", "PrintVatTable"},   {"ButtonPrintCurTable", "PrintCurrencyTable"},
+        {"ButtonPrintVATTable", "PrintVatTable"},       {"ButtonPrintCurTable", "PrintCurrencyTable"},
         {"ButtonPrintCreditTable", "PrintCreditTable"}, {"ButtonXReport", "PrintXReport"},
-        {"ButtonMiniXReport", "PrintMiniXReport"},  {"ButtonZReport", "PrintZReport"},
+        {"ButtonMiniXReport", "PrintMiniXReport"},      {"ButtonZReport", "PrintZReport"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.button);
@@ -42,8 +41,7 @@ TEST_F(Reports, EachPrintButtonCallsItsFunctionAndReportsARefusal)
     }
 }
 
-TEST_F(Reports, ZReportAsksFirstAndRunsOnlyOnYes)
-{
+TEST_F(Reports, ZReportAsksFirstAndRunsOnlyOnYes) {
     framework::SetAppCursor(framework::crArrow);
     messages.answerNext(framework::idNo);
     click("ButtonZReport");
@@ -58,8 +56,7 @@ TEST_F(Reports, ZReportAsksFirstAndRunsOnlyOnYes)
     EXPECT_THAT(boxes(), ElementsAre(QuestionBox(ZQuestion), QuestionBox(ZQuestion)));
 }
 
-TEST_F(Reports, PeriodicReportsByDateSendThePickersDateTexts)
-{
+TEST_F(Reports, PeriodicReportsByDateSendThePickersDateTexts) {
     struct Case {
         QDate from, to;
         const char* first;
@@ -80,14 +77,14 @@ TEST_F(Reports, PeriodicReportsByDateSendThePickersDateTexts)
         device.clearCalls();
         click("ButtonSumPeriodicReport");
         click("ButtonPeriodicReport");
-        EXPECT_THAT(calls(), ElementsAre(Call("PrintSumPeriodicReport", std::string(c.first), std::string(c.last)),
-                                         Call("PrintPeriodicReport", std::string(c.first), std::string(c.last))));
+        EXPECT_THAT(calls(),
+                    ElementsAre(Call("PrintSumPeriodicReport", std::string(c.first), std::string(c.last)),
+                                Call("PrintPeriodicReport", std::string(c.first), std::string(c.last))));
     }
     EXPECT_THAT(boxes(), IsEmpty());
 }
 
-TEST_F(Reports, PeriodicReportsByNumberSendTheSpinnersPositions)
-{
+TEST_F(Reports, PeriodicReportsByNumberSendTheSpinnersPositions) {
     struct Case {
         const char* what;
         QString typed1, typed2; // null: leave the box alone
@@ -121,8 +118,7 @@ TEST_F(Reports, PeriodicReportsByNumberSendTheSpinnersPositions)
     }
 }
 
-TEST_F(Reports, PeriodicReportRefusalsAreReportedUnderTheirNames)
-{
+TEST_F(Reports, PeriodicReportRefusalsAreReportedUnderTheirNames) {
     const std::pair<const char*, const char*> cases[] = {
         {"ButtonSumPeriodicReport", "PrintSumPeriodicReport"},
         {"ButtonPeriodicReport", "PrintPeriodicReport"},

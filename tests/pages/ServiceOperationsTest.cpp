@@ -20,37 +20,32 @@ const QString FiscalizationQuestion = "Fiscalization function is restricted to a
 class ServicePage : public FormFixture {
 protected:
     QTableWidget* grid() const { return find<QTableWidget>("ServiceBadBlocks"); }
-    QString cell(int col, int row) const
-    {
+    QString cell(int col, int row) const {
         const QTableWidgetItem* item = grid()->item(row, col);
         return item ? item->text() : QString();
     }
-    void fillGrid(const QString& value) const
-    {
+    void fillGrid(const QString& value) const {
         for (int r = 0; r < 10; ++r)
             for (int c = 0; c < 2; ++c)
                 grid()->setItem(r, c, new QTableWidgetItem(value));
     }
 };
 
-TEST_F(ServicePage, FiscalizeAsksThenSendsThePickersDay)
-{
+TEST_F(ServicePage, FiscalizeAsksThenSendsThePickersDay) {
     find<QDateEdit>("FiscalizationDate")->setDate(QDate(2024, 2, 29));
     click("ButtonServiceFiscalization");
     EXPECT_THAT(boxes(), ElementsAre(QuestionBox(FiscalizationQuestion)));
     EXPECT_THAT(calls(), ElementsAre(Call("Fiscalization", Text("20240229"))));
 }
 
-TEST_F(ServicePage, FiscalizeStartsAtTodayAndReportsItsResult)
-{
+TEST_F(ServicePage, FiscalizeStartsAtTodayAndReportsItsResult) {
     device.setResult("Fiscalization", 9);
     click("ButtonServiceFiscalization");
     EXPECT_THAT(calls(), ElementsAre(Call("Fiscalization", Text("20261211"))));
     EXPECT_THAT(boxes(), ElementsAre(QuestionBox(FiscalizationQuestion), ErrorBox("Fiscalization: error 9")));
 }
 
-TEST_F(ServicePage, AnsweringNoToFiscalizationSendsNothing)
-{
+TEST_F(ServicePage, AnsweringNoToFiscalizationSendsNothing) {
     framework::SetAppCursor(framework::crArrow);
     messages.answerNext(framework::idNo);
     click("ButtonServiceFiscalization");
@@ -59,8 +54,7 @@ TEST_F(ServicePage, AnsweringNoToFiscalizationSendsNothing)
     EXPECT_EQ(framework::AppCursor(), framework::crArrow);
 }
 
-TEST_F(ServicePage, BadBlocksRewriteAllTenRows)
-{
+TEST_F(ServicePage, BadBlocksRewriteAllTenRows) {
     struct Case {
         const char* title;
         QByteArray answer;
@@ -68,9 +62,25 @@ TEST_F(ServicePage, BadBlocksRewriteAllTenRows)
     };
     const QStringList none(10, QString());
     const Case cases[] = {
-        {"three fields", "17\x1c" "250 \x1c" "4096", QStringList({"17", "250 ", "4096"}) + QStringList(7, QString())},
+        {"three fields",
+         "17\x1c"
+         "250 \x1c"
+         "4096",
+         QStringList({"17", "250 ", "4096"}) + QStringList(7, QString())},
         {"empty answer", "", none},
-        {"twelve fields", "1\x1c" "2\x1c" "3\x1c" "4\x1c" "5\x1c" "6\x1c" "7\x1c" "8\x1c" "9\x1c" "10\x1c" "11\x1c" "12\x1c",
+        {"twelve fields",
+         "1\x1c"
+         "2\x1c"
+         "3\x1c"
+         "4\x1c"
+         "5\x1c"
+         "6\x1c"
+         "7\x1c"
+         "8\x1c"
+         "9\x1c"
+         "10\x1c"
+         "11\x1c"
+         "12\x1c",
          QStringList({"1", "2", "3", "4", "5", "6", "7", "8", "9", "10"})},
     };
     for (const Case& c : cases) {
@@ -87,8 +97,7 @@ TEST_F(ServicePage, BadBlocksRewriteAllTenRows)
     EXPECT_THAT(boxes(), IsEmpty());
 }
 
-TEST_F(ServicePage, AFailedBadBlockReadLeavesTheGrid)
-{
+TEST_F(ServicePage, AFailedBadBlockReadLeavesTheGrid) {
     fillGrid("old");
     device.setBadBlocks("1\x1c", 5);
     click("ButtonServiceGetBadBlocks");
@@ -97,8 +106,7 @@ TEST_F(ServicePage, AFailedBadBlockReadLeavesTheGrid)
     EXPECT_EQ(cell(1, 0), "old");
 }
 
-TEST_F(ServicePage, BadBlockGridAsDesigned)
-{
+TEST_F(ServicePage, BadBlockGridAsDesigned) {
     EXPECT_EQ(grid()->columnCount(), 2);
     EXPECT_EQ(grid()->rowCount(), 10);
     EXPECT_EQ(grid()->columnWidth(0), 64);
@@ -107,8 +115,7 @@ TEST_F(ServicePage, BadBlockGridAsDesigned)
     EXPECT_EQ(grid()->editTriggers(), QAbstractItemView::NoEditTriggers);
 }
 
-TEST_F(ServicePage, NumbersAreSentAsTyped)
-{
+TEST_F(ServicePage, NumbersAreSentAsTyped) {
     struct Case {
         const char* box;
         const char* button;
@@ -135,8 +142,7 @@ TEST_F(ServicePage, NumbersAreSentAsTyped)
     EXPECT_THAT(boxes(), ElementsAre(ErrorBox("SetShassi: error 2"), ErrorBox("SetId: error 3")));
 }
 
-TEST_F(ServicePage, InitializationStaysHiddenAndInert)
-{
+TEST_F(ServicePage, InitializationStaysHiddenAndInert) {
     form->show();
     EXPECT_FALSE(find<QGroupBox>("FRInitialization")->isVisible());
     EXPECT_EQ(find<QDateEdit>("FRDateTimePicker1")->date(), now.date());
@@ -147,8 +153,7 @@ TEST_F(ServicePage, InitializationStaysHiddenAndInert)
 }
 
 // The right part of the page holds the receipt options and its corner the "Reset" button.
-TEST_F(ServicePage, KeepsToTheLeftPartAndClearOfTheResetCorner)
-{
+TEST_F(ServicePage, KeepsToTheLeftPartAndClearOfTheResetCorner) {
     for (const char* name : {"GroupBoxFiscalization", "GroupBoxNumbers", "GroupBoxBadBlocks",
                              "ButtonServiceGetBadBlocks", "FRInitialization"}) {
         const QRect geometry = find<QWidget>(name)->geometry();

@@ -11,8 +11,7 @@ using ::testing::IsEmpty;
 
 class SettingsDepartmentsCredits : public FormFixture {};
 
-TEST_F(SettingsDepartmentsCredits, SetSendsTheRowIndexAndTheNameAsTyped)
-{
+TEST_F(SettingsDepartmentsCredits, SetSendsTheRowIndexAndTheNameAsTyped) {
     type("Depart8Name", "Bread  ");
     click("ButtonDepart8Set");
     click("ButtonDepart1Set");
@@ -28,8 +27,7 @@ TEST_F(SettingsDepartmentsCredits, SetSendsTheRowIndexAndTheNameAsTyped)
     EXPECT_THAT(boxes(), IsEmpty());
 }
 
-TEST_F(SettingsDepartmentsCredits, EveryRowSendsItsOwnIndex)
-{
+TEST_F(SettingsDepartmentsCredits, EveryRowSendsItsOwnIndex) {
     for (int n = 1; n <= 8; ++n) {
         type(QStringLiteral("Depart%1Name").arg(n), QStringLiteral("D%1").arg(n));
         type(QStringLiteral("Credit%1Name").arg(n), QStringLiteral("C%1").arg(n));
@@ -40,28 +38,31 @@ TEST_F(SettingsDepartmentsCredits, EveryRowSendsItsOwnIndex)
         click(QStringLiteral("ButtonCredit%1Set").arg(n));
         click(QStringLiteral("ButtonDepart%1Get").arg(n));
         click(QStringLiteral("ButtonCredit%1Get").arg(n));
-        EXPECT_THAT(calls(), ElementsAre(Call("SetDepartName", n - 1, QStringLiteral("D%1").arg(n).toStdString()),
-                                         Call("SetCredit", n - 1, QStringLiteral("C%1").arg(n).toStdString()),
-                                         Call("GetFiscalInfo", 309 + n), Call("GetFiscalInfo", 59 + n)));
+        EXPECT_THAT(calls(),
+                    ElementsAre(Call("SetDepartName", n - 1, QStringLiteral("D%1").arg(n).toStdString()),
+                                Call("SetCredit", n - 1, QStringLiteral("C%1").arg(n).toStdString()),
+                                Call("GetFiscalInfo", 309 + n), Call("GetFiscalInfo", 59 + n)));
     }
 }
 
-TEST_F(SettingsDepartmentsCredits, NamesTheCodePageCannotHoldAreReported)
-{
+TEST_F(SettingsDepartmentsCredits, NamesTheCodePageCannotHoldAreReported) {
     type("Depart2Name", QString::fromUtf8("面包"));
     click("ButtonDepart2Set");
     type("Credit2Name", QString::fromUtf8("卡"));
     click("ButtonCredit2Set");
     EXPECT_THAT(calls(), IsEmpty());
-    EXPECT_THAT(boxes(), ElementsAre(ExceptionBox("SetDepartName", QString::fromUtf8("'面包' contains a character that "
-                                                                                   "the device code page cannot represent")),
-                                     ExceptionBox("SetCredit", QString::fromUtf8("'卡' contains a character that the "
-                                                                               "device code page cannot represent"))));
+    EXPECT_THAT(
+        boxes(),
+        ElementsAre(ExceptionBox("SetDepartName", QString::fromUtf8("'面包' contains a character that "
+                                                                    "the device code page cannot represent")),
+                    ExceptionBox("SetCredit", QString::fromUtf8("'卡' contains a character that the "
+                                                                "device code page cannot represent"))));
 }
 
-TEST_F(SettingsDepartmentsCredits, GetDepartmentShowsTheTrimmedName)
-{
-    device.setAnswer(317, "8\x1c" "Bread   \x1c" "125.50\x1c");
+TEST_F(SettingsDepartmentsCredits, GetDepartmentShowsTheTrimmedName) {
+    device.setAnswer(317, "8\x1c"
+                          "Bread   \x1c"
+                          "125.50\x1c");
     click("ButtonDepart8Get");
     EXPECT_EQ(text("Depart8Name"), "Bread");
     device.setAnswer(310, "1");
@@ -71,21 +72,24 @@ TEST_F(SettingsDepartmentsCredits, GetDepartmentShowsTheTrimmedName)
     EXPECT_THAT(boxes(), IsEmpty());
 }
 
-TEST_F(SettingsDepartmentsCredits, QueryDepartmentFillsTheTurnoverAsReceivedWhenGivenABox)
-{
+TEST_F(SettingsDepartmentsCredits, QueryDepartmentFillsTheTurnoverAsReceivedWhenGivenABox) {
     QLineEdit name, turnover;
-    device.setAnswer(312, "3\x1c" "Milk \x1c" " 12.50 ");
+    device.setAnswer(312, "3\x1c"
+                          "Milk \x1c"
+                          " 12.50 ");
     form->departmentsCredits().QueryDepartment(2, &name, &turnover);
     EXPECT_EQ(name.text(), "Milk");
     EXPECT_EQ(turnover.text(), " 12.50 ");
-    device.setAnswer(312, "3\x1c" "Milk", 4);
+    device.setAnswer(312,
+                     "3\x1c"
+                     "Milk",
+                     4);
     form->departmentsCredits().QueryDepartment(2, &name, &turnover);
     EXPECT_EQ(turnover.text(), " 12.50 ");
     EXPECT_THAT(boxes(), ElementsAre(ErrorBox("GetFiscalInfo(depart): error 4")));
 }
 
-TEST_F(SettingsDepartmentsCredits, GetCreditFillsNameNumAndPrint)
-{
+TEST_F(SettingsDepartmentsCredits, GetCreditFillsNameNumAndPrint) {
     struct Case {
         QByteArray answer;
         QString name;
@@ -93,12 +97,39 @@ TEST_F(SettingsDepartmentsCredits, GetCreditFillsNameNumAndPrint)
         bool print;
     };
     const Case cases[] = {
-        {"1\x1c" "Card  \x1c" "x\x1c" "12  \x1c" "1\x1c", "Card", "12", true},
-        {"1\x1c" "Card\x1c" "x\x1c" "12\x1c" "0", "Card", "12", false},
-        {"1\x1c" "Card\x1c" "x\x1c" "12\x1c", "Card", "12", false},
-        {"1\x1c" "Card\x1c" "x\x1c" "12\x1c" "yes", "Card", "12", false},
-        {"1\x1c" "Card\x1c" "x\x1c" "12\x1c" "2", "Card", "12", true},
-        {"1\x1c" "Voucher\x1c" "x", "Voucher", "", false},
+        {"1\x1c"
+         "Card  \x1c"
+         "x\x1c"
+         "12  \x1c"
+         "1\x1c",
+         "Card", "12", true},
+        {"1\x1c"
+         "Card\x1c"
+         "x\x1c"
+         "12\x1c"
+         "0",
+         "Card", "12", false},
+        {"1\x1c"
+         "Card\x1c"
+         "x\x1c"
+         "12\x1c",
+         "Card", "12", false},
+        {"1\x1c"
+         "Card\x1c"
+         "x\x1c"
+         "12\x1c"
+         "yes",
+         "Card", "12", false},
+        {"1\x1c"
+         "Card\x1c"
+         "x\x1c"
+         "12\x1c"
+         "2",
+         "Card", "12", true},
+        {"1\x1c"
+         "Voucher\x1c"
+         "x",
+         "Voucher", "", false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.answer.toStdString());
@@ -113,14 +144,22 @@ TEST_F(SettingsDepartmentsCredits, GetCreditFillsNameNumAndPrint)
     EXPECT_THAT(boxes(), IsEmpty());
 }
 
-TEST_F(SettingsDepartmentsCredits, FailuresAreReportedAndTheBoxesKept)
-{
+TEST_F(SettingsDepartmentsCredits, FailuresAreReportedAndTheBoxesKept) {
     type("Depart4Name", "Fish");
     type("Credit6Name", "Check");
     type("Credit6Ext", "7");
     check("Credit6Print", true);
-    device.setAnswer(313, "4\x1c" "Meat\x1c", 2);
-    device.setAnswer(65, "6\x1c" "Cash\x1c" "x\x1c" "1\x1c" "0\x1c", 3);
+    device.setAnswer(313,
+                     "4\x1c"
+                     "Meat\x1c",
+                     2);
+    device.setAnswer(65,
+                     "6\x1c"
+                     "Cash\x1c"
+                     "x\x1c"
+                     "1\x1c"
+                     "0\x1c",
+                     3);
     device.setResult("SetDepartName", 5);
     device.setResult("SetCredit", -6);
     click("ButtonDepart4Get");
@@ -131,29 +170,29 @@ TEST_F(SettingsDepartmentsCredits, FailuresAreReportedAndTheBoxesKept)
     EXPECT_EQ(text("Credit6Name"), "Check");
     EXPECT_EQ(text("Credit6Ext"), "7");
     EXPECT_TRUE(find<QCheckBox>("Credit6Print")->isChecked());
-    EXPECT_THAT(boxes(), ElementsAre(ErrorBox("GetFiscalInfo(depart): error 2"), ErrorBox("GetFiscalInfo(credit): error 3"),
+    EXPECT_THAT(boxes(), ElementsAre(ErrorBox("GetFiscalInfo(depart): error 2"),
+                                     ErrorBox("GetFiscalInfo(credit): error 3"),
                                      ErrorBox("SetDepartName: error 5"), ErrorBox("SetCredit: error -6")));
 }
 
-TEST_F(SettingsDepartmentsCredits, GoodsReturnForbiddenSendsAnEmptyTextWithoutReading)
-{
+TEST_F(SettingsDepartmentsCredits, GoodsReturnForbiddenSendsAnEmptyTextWithoutReading) {
     EXPECT_FALSE(find<QCheckBox>("GoodsReturnEnable")->isChecked());
     click("ButtonSetAllowGoodsReturn");
     EXPECT_THAT(calls(), ElementsAre(Call("AllowGoodsReturn", std::string())));
     EXPECT_THAT(boxes(), IsEmpty());
 }
 
-TEST_F(SettingsDepartmentsCredits, GoodsReturnAllowedSendsTheUnitNumberUntrimmed)
-{
+TEST_F(SettingsDepartmentsCredits, GoodsReturnAllowedSendsTheUnitNumberUntrimmed) {
     check("GoodsReturnEnable", true);
-    device.setAnswer(3, "QN00123456  \x1c" "other");
+    device.setAnswer(3, "QN00123456  \x1c"
+                        "other");
     click("ButtonSetAllowGoodsReturn");
-    EXPECT_THAT(calls(), ElementsAre(Call("GetFiscalInfo", 3), Call("AllowGoodsReturn", std::string("QN00123456  "))));
+    EXPECT_THAT(calls(),
+                ElementsAre(Call("GetFiscalInfo", 3), Call("AllowGoodsReturn", std::string("QN00123456  "))));
     EXPECT_THAT(boxes(), IsEmpty());
 }
 
-TEST_F(SettingsDepartmentsCredits, GoodsReturnStopsWhenTheUnitNumberCannotBeRead)
-{
+TEST_F(SettingsDepartmentsCredits, GoodsReturnStopsWhenTheUnitNumberCannotBeRead) {
     struct Case {
         QByteArray answer;
         int result;
@@ -161,7 +200,10 @@ TEST_F(SettingsDepartmentsCredits, GoodsReturnStopsWhenTheUnitNumberCannotBeRead
     };
     const Case cases[] = {
         {"QN001\x1c", 9, {ErrorBox("GetFiscalInfo(3): error 9")}},
-        {"\x1c" "QN001", 0, {}},
+        {"\x1c"
+         "QN001",
+         0,
+         {}},
         {"", 0, {}},
     };
     check("GoodsReturnEnable", true);
@@ -176,15 +218,13 @@ TEST_F(SettingsDepartmentsCredits, GoodsReturnStopsWhenTheUnitNumberCannotBeRead
     }
 }
 
-TEST_F(SettingsDepartmentsCredits, GoodsReturnRefusedIsReported)
-{
+TEST_F(SettingsDepartmentsCredits, GoodsReturnRefusedIsReported) {
     device.setResult("AllowGoodsReturn", 14);
     click("ButtonSetAllowGoodsReturn");
     EXPECT_THAT(boxes(), ElementsAre(ErrorBox("AllowGoodsReturn: error 14")));
 }
 
-TEST_F(SettingsDepartmentsCredits, EveryResetButtonResetsAtOnce)
-{
+TEST_F(SettingsDepartmentsCredits, EveryResetButtonResetsAtOnce) {
     const std::tuple<const char*, QWidget*, QRect> buttons[] = {
         {"ButtonSettingsResetFiscal", form->TabSheet1, pages::ResetButtonRect},
         {"ButtonInfoResetFiscal", form->TabSheet2, pages::ResetButtonRect},

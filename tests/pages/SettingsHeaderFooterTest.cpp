@@ -25,23 +25,25 @@ const Block Blocks[] = {
     {"Footer2", 2, "ButtonSetFooter2", "ButtonGetFooter2", "SetFooter2", 12, "GetFiscalInfo(footer2)"},
 };
 
-QString attributeBox(const Block& b, int n) { return QStringLiteral("%1Attribute%2").arg(b.prefix).arg(n); }
-QString lineBox(const Block& b, int n) { return QStringLiteral("%1Line%2").arg(b.prefix).arg(n); }
+QString attributeBox(const Block& b, int n) {
+    return QStringLiteral("%1Attribute%2").arg(b.prefix).arg(n);
+}
+QString lineBox(const Block& b, int n) {
+    return QStringLiteral("%1Line%2").arg(b.prefix).arg(n);
+}
 
 } // namespace
 
 class SettingsHeaderFooter : public FormFixture {
 protected:
     // Fills every row with a distinct attribute and line so a lost or swapped field shows.
-    void fillBlock(const Block& b)
-    {
+    void fillBlock(const Block& b) {
         for (int n = 1; n <= b.rows; ++n) {
             type(attributeBox(b, n), QStringLiteral("4%1").arg(n));
             type(lineBox(b, n), QStringLiteral("line %1").arg(n));
         }
     }
-    std::vector<QString> blockTexts(const Block& b) const
-    {
+    std::vector<QString> blockTexts(const Block& b) const {
         std::vector<QString> texts;
         for (int n = 1; n <= b.rows; ++n) {
             texts.push_back(text(attributeBox(b, n)));
@@ -51,8 +53,7 @@ protected:
     }
 };
 
-TEST_F(SettingsHeaderFooter, StartsWithAttribute41AndEmptyLines)
-{
+TEST_F(SettingsHeaderFooter, StartsWithAttribute41AndEmptyLines) {
     for (const Block& b : Blocks)
         for (int n = 1; n <= b.rows; ++n) {
             EXPECT_EQ(text(attributeBox(b, n)), "41");
@@ -62,8 +63,7 @@ TEST_F(SettingsHeaderFooter, StartsWithAttribute41AndEmptyLines)
     EXPECT_FALSE(find<QCheckBox>("Footer2Enabled")->isChecked());
 }
 
-TEST_F(SettingsHeaderFooter, SetSendsEveryRowsAttributeAndLineInOrder)
-{
+TEST_F(SettingsHeaderFooter, SetSendsEveryRowsAttributeAndLineInOrder) {
     for (const Block& b : Blocks) {
         SCOPED_TRACE(b.function);
         device.clearCalls();
@@ -79,8 +79,7 @@ TEST_F(SettingsHeaderFooter, SetSendsEveryRowsAttributeAndLineInOrder)
     EXPECT_THAT(boxes(), IsEmpty());
 }
 
-TEST_F(SettingsHeaderFooter, AttributesAreParsedAsHexAndLinesSentAsTyped)
-{
+TEST_F(SettingsHeaderFooter, AttributesAreParsedAsHexAndLinesSentAsTyped) {
     struct Case {
         QString attribute;
         int sent;
@@ -88,8 +87,12 @@ TEST_F(SettingsHeaderFooter, AttributesAreParsedAsHexAndLinesSentAsTyped)
         std::string lineSent;
     };
     const Case cases[] = {
-        {"41", 65, "Shop  ", "Shop  "},      {"A", 10, "  centred", "  centred"}, {"", 0, "", ""},
-        {"141", 321, "x", "x"},              {"4G", 64, "y", "y"},                {" 41", 65, "z", "z"},
+        {"41", 65, "Shop  ", "Shop  "},
+        {"A", 10, "  centred", "  centred"},
+        {"", 0, "", ""},
+        {"141", 321, "x", "x"},
+        {"4G", 64, "y", "y"},
+        {" 41", 65, "z", "z"},
     };
     for (int i = 0; i < 6; ++i) {
         type(QStringLiteral("HeaderAttribute%1").arg(i + 1), cases[i].attribute);
@@ -104,29 +107,30 @@ TEST_F(SettingsHeaderFooter, AttributesAreParsedAsHexAndLinesSentAsTyped)
     EXPECT_THAT(calls(), ElementsAre(expected));
 }
 
-TEST_F(SettingsHeaderFooter, LinesGoInTheDeviceCodePage)
-{
+TEST_F(SettingsHeaderFooter, LinesGoInTheDeviceCodePage) {
     type("Footer2Line1", QString::fromUtf8("Šiaulių"));
     click("ButtonSetFooter2");
-    EXPECT_THAT(calls(), ElementsAre(Call("SetFooter2", 65, std::string("\xD0" "iauli\xF8"), 65, std::string())));
+    EXPECT_THAT(calls(), ElementsAre(Call("SetFooter2", 65,
+                                          std::string("\xD0"
+                                                      "iauli\xF8"),
+                                          65, std::string())));
 }
 
-TEST_F(SettingsHeaderFooter, ALineTheCodePageCannotHoldIsReportedAndNothingSent)
-{
+TEST_F(SettingsHeaderFooter, ALineTheCodePageCannotHoldIsReportedAndNothingSent) {
     for (const Block& b : Blocks) {
         SCOPED_TRACE(b.function);
         messages.clear();
         type(lineBox(b, b.rows), QString::fromUtf8("日本"));
         click(b.setButton);
-        EXPECT_THAT(boxes(), ElementsAre(ExceptionBox(b.function, QString::fromUtf8("'日本' contains a character that the "
-                                                                                  "device code page cannot represent"))));
+        EXPECT_THAT(boxes(), ElementsAre(ExceptionBox(
+                                 b.function, QString::fromUtf8("'日本' contains a character that the "
+                                                               "device code page cannot represent"))));
         type(lineBox(b, b.rows), "");
     }
     EXPECT_THAT(calls(), IsEmpty());
 }
 
-TEST_F(SettingsHeaderFooter, ANonzeroResultIsReportedUnderTheFunctionName)
-{
+TEST_F(SettingsHeaderFooter, ANonzeroResultIsReportedUnderTheFunctionName) {
     for (const Block& b : Blocks) {
         device.setResult(b.function, 3);
         messages.clear();
@@ -135,17 +139,22 @@ TEST_F(SettingsHeaderFooter, ANonzeroResultIsReportedUnderTheFunctionName)
     }
 }
 
-TEST_F(SettingsHeaderFooter, GetShowsAttributesAsHexAndLinesTrimmedOnTheRight)
-{
+TEST_F(SettingsHeaderFooter, GetShowsAttributesAsHexAndLinesTrimmedOnTheRight) {
     // Row 1: a plain line padded with blanks; row 2: a high attribute byte and a leading blank;
     // row 3: an attribute field of several bytes (only the first counts) and a line in the code page.
-    const QByteArray rows = QByteArray("A\x1c" "Shop   \x1c") + "\xA1\x1c  left\t\x1c" + "BCD\x1c" "\xD0" "iauli\xF8\x1c";
+    const QByteArray rows = QByteArray("A\x1c"
+                                       "Shop   \x1c") +
+                            "\xA1\x1c  left\t\x1c" +
+                            "BCD\x1c"
+                            "\xD0"
+                            "iauli\xF8\x1c";
     for (const Block& b : Blocks) {
         SCOPED_TRACE(b.function);
         device.clearCalls();
         QByteArray answer = rows;
         while (answer.count('\x1c') < 2 * b.rows)
-            answer += "\x10\x1c" "pad\x1c";
+            answer += "\x10\x1c"
+                      "pad\x1c";
         device.setAnswer(b.code, answer);
         click(b.getButton);
         EXPECT_THAT(calls(), ElementsAre(Call("GetFiscalInfo", b.code)));
@@ -159,31 +168,33 @@ TEST_F(SettingsHeaderFooter, GetShowsAttributesAsHexAndLinesTrimmedOnTheRight)
     EXPECT_THAT(boxes(), IsEmpty());
 }
 
-TEST_F(SettingsHeaderFooter, AShortAnswerLeavesTheMissingRowsAt00AndEmpty)
-{
+TEST_F(SettingsHeaderFooter, AShortAnswerLeavesTheMissingRowsAt00AndEmpty) {
     fillBlock(Blocks[0]);
-    device.setAnswer(10, "B\x1c" "one\x1c" "C");
+    device.setAnswer(10, "B\x1c"
+                         "one\x1c"
+                         "C");
     click("ButtonGetHeader");
     EXPECT_EQ(blockTexts(Blocks[0]),
               (std::vector<QString>{"42", "one", "43", "", "00", "", "00", "", "00", "", "00", ""}));
 }
 
-TEST_F(SettingsHeaderFooter, AFailedGetReportsAndLeavesTheBoxes)
-{
+TEST_F(SettingsHeaderFooter, AFailedGetReportsAndLeavesTheBoxes) {
     for (const Block& b : Blocks) {
         SCOPED_TRACE(b.function);
         messages.clear();
         fillBlock(b);
         const std::vector<QString> before = blockTexts(b);
-        device.setAnswer(b.code, "A\x1c" "changed\x1c", 7);
+        device.setAnswer(b.code,
+                         "A\x1c"
+                         "changed\x1c",
+                         7);
         click(b.getButton);
         EXPECT_THAT(boxes(), ElementsAre(ErrorBox(QStringLiteral("%1: error 7").arg(b.getName))));
         EXPECT_EQ(blockTexts(b), before);
     }
 }
 
-TEST_F(SettingsHeaderFooter, EnabledSwitchesSendOneOrZero)
-{
+TEST_F(SettingsHeaderFooter, EnabledSwitchesSendOneOrZero) {
     const std::tuple<const char*, const char*, const char*> switches[] = {
         {"FooterEnabled", "ButtonSetFooterEnabled", "EnableFooter"},
         {"Footer2Enabled", "ButtonSetFooter2Enabled", "EnableFooter2"},
@@ -201,8 +212,7 @@ TEST_F(SettingsHeaderFooter, EnabledSwitchesSendOneOrZero)
     EXPECT_THAT(boxes(), ElementsAre(ErrorBox("EnableFooter2: error 4")));
 }
 
-TEST_F(SettingsHeaderFooter, EnabledSwitchesAreCheckedOnlyByAnExactOne)
-{
+TEST_F(SettingsHeaderFooter, EnabledSwitchesAreCheckedOnlyByAnExactOne) {
     const std::tuple<const char*, const char*, int> switches[] = {
         {"FooterEnabled", "ButtonGetFooterEnabled", 13},
         {"Footer2Enabled", "ButtonGetFooter2Enabled", 14},
@@ -222,8 +232,7 @@ TEST_F(SettingsHeaderFooter, EnabledSwitchesAreCheckedOnlyByAnExactOne)
     EXPECT_THAT(boxes(), IsEmpty());
 }
 
-TEST_F(SettingsHeaderFooter, AFailedSwitchReadLeavesTheBox)
-{
+TEST_F(SettingsHeaderFooter, AFailedSwitchReadLeavesTheBox) {
     check("FooterEnabled", true);
     device.setAnswer(13, "0", 2);
     click("ButtonGetFooterEnabled");

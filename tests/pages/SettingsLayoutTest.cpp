@@ -14,8 +14,7 @@ using namespace testing_support;
 // The layout at the window's own font (11 pixels), after start-up.
 class SettingsLayout : public FormFixture {};
 
-TEST_F(SettingsLayout, EverySettingsGroupIsFullyVisibleAndNothingOverlaps)
-{
+TEST_F(SettingsLayout, EverySettingsGroupIsFullyVisibleAndNothingOverlaps) {
     const QRect page(0, 0, pages::PageWidth, pages::PageHeight);
     ExpectTidy(ShownChildren(form->TabSheet1), page);
     QStringList captions;
@@ -24,19 +23,17 @@ TEST_F(SettingsLayout, EverySettingsGroupIsFullyVisibleAndNothingOverlaps)
             captions << group->title();
     captions.sort();
     EXPECT_EQ(captions, QStringList({"Clerk", "Credits", "Currency Conversion Type", "Currency Table", "Date",
-                                     "Departments", "Footer", "Footer 2", "Header", "Printer settings", "Time",
-                                     "VAT Table"}));
+                                     "Departments", "Footer", "Footer 2", "Header", "Printer settings",
+                                     "Time", "VAT Table"}));
 }
 
-TEST_F(SettingsLayout, TheHiddenFrOptionsWouldShowCleanlyToo)
-{
+TEST_F(SettingsLayout, TheHiddenFrOptionsWouldShowCleanlyToo) {
     auto* fr = find<QGroupBox>("GroupBox63");
     fr->show();
     ExpectTidy(ShownChildren(form->TabSheet1), QRect(0, 0, pages::PageWidth, pages::PageHeight));
 }
 
-TEST_F(SettingsLayout, StartUpPlacesDepartmentsAndCredits)
-{
+TEST_F(SettingsLayout, StartUpPlacesDepartmentsAndCredits) {
     EXPECT_EQ(find("GroupBox40")->geometry().left(), 348);
     EXPECT_EQ(find("GroupBox40")->width(), 205);
     EXPECT_EQ(find("GroupBox12")->geometry().left(), 567);
@@ -47,8 +44,7 @@ TEST_F(SettingsLayout, StartUpPlacesDepartmentsAndCredits)
     EXPECT_EQ(find("Credit1Name")->width(), 82);
 }
 
-TEST_F(SettingsLayout, ServiceGroupsKeepToTheRightAndClearOfTheResetCorner)
-{
+TEST_F(SettingsLayout, ServiceGroupsKeepToTheRightAndClearOfTheResetCorner) {
     QList<QWidget*> mine;
     for (const char* name : {"GroupBoxVoidName", "GroupBoxSurchargeName", "GroupBoxPrintCurrency"})
         mine << find(name);

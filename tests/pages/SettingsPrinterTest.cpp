@@ -11,8 +11,7 @@ protected:
     framework::UpDown* spinner(const char* name) const { return find<framework::UpDown>(name); }
 };
 
-TEST_F(SettingsPrinter, TheStartValuesAreSent)
-{
+TEST_F(SettingsPrinter, TheStartValuesAreSent) {
     EXPECT_EQ(find<QComboBox>("PrinterType")->count(), 12);
     EXPECT_EQ(find<QComboBox>("PrinterType")->itemText(11), "Samsumg SRP 275");
     EXPECT_EQ(text("CompressionMode"), "15");
@@ -24,8 +23,7 @@ TEST_F(SettingsPrinter, TheStartValuesAreSent)
     EXPECT_THAT(boxes(), IsEmpty());
 }
 
-TEST_F(SettingsPrinter, SetPrinterTypeSendsTypeCodePageImageNumberAndLargeImage)
-{
+TEST_F(SettingsPrinter, SetPrinterTypeSendsTypeCodePageImageNumberAndLargeImage) {
     struct Case {
         int type;
         int codePage;
@@ -51,35 +49,31 @@ TEST_F(SettingsPrinter, SetPrinterTypeSendsTypeCodePageImageNumberAndLargeImage)
     }
 }
 
-TEST_F(SettingsPrinter, ACodePageTypedOverSendsMinusOne)
-{
+TEST_F(SettingsPrinter, ACodePageTypedOverSendsMinusOne) {
     find<QComboBox>("PrinterCodePage")->setEditText("UTF-8");
     click("ButtonSetPrinterType");
     EXPECT_THAT(calls(), ElementsAre(Call("SetPrinterTypeEx2", 0, -1, 0, 1, 0)));
 }
 
-TEST_F(SettingsPrinter, AnImageNumberThatIsNoIntegerIsReportedAndNothingSent)
-{
+TEST_F(SettingsPrinter, AnImageNumberThatIsNoIntegerIsReportedAndNothingSent) {
     for (const QString& number : {QString("x"), QString(""), QString("3 ")}) {
         messages.clear();
         type("NumberImage", number);
         click("ButtonSetPrinterType");
-        EXPECT_THAT(boxes(),
-                    ElementsAre(ExceptionBox("SetPrinterTypeEx2", "'" + number + "' is not a valid integer value")));
+        EXPECT_THAT(boxes(), ElementsAre(ExceptionBox("SetPrinterTypeEx2",
+                                                      "'" + number + "' is not a valid integer value")));
     }
     EXPECT_THAT(calls(), IsEmpty());
 }
 
-TEST_F(SettingsPrinter, WithoutAPrinterTypeNothingHappens)
-{
+TEST_F(SettingsPrinter, WithoutAPrinterTypeNothingHappens) {
     select("PrinterType", -1);
     click("ButtonSetPrinterType");
     EXPECT_THAT(calls(), IsEmpty());
     EXPECT_THAT(boxes(), IsEmpty());
 }
 
-TEST_F(SettingsPrinter, SpinnerPositionsAreSentInTheirOrder)
-{
+TEST_F(SettingsPrinter, SpinnerPositionsAreSentInTheirOrder) {
     spinner("UpDownTillImpuls1")->setPosition(10);
     type("TillImpuls2", "60");
     type("CompressionMode", "0");
@@ -98,14 +92,14 @@ TEST_F(SettingsPrinter, SpinnerPositionsAreSentInTheirOrder)
     EXPECT_THAT(boxes(), IsEmpty());
 }
 
-TEST_F(SettingsPrinter, NonzeroResultsAreReported)
-{
+TEST_F(SettingsPrinter, NonzeroResultsAreReported) {
     device.setResult("SetPrinterTypeEx2", 21);
     device.setResult("SetCompressionMode", 22);
     device.setResult("SetTillImpuls", -23);
     click("ButtonSetPrinterType");
     click("ButtonSetCompressionMode");
     click("ButtonSetTillImpuls");
-    EXPECT_THAT(boxes(), ElementsAre(ErrorBox("SetPrinterTypeEx2: error 21"), ErrorBox("SetCompressionMode: error 22"),
-                                     ErrorBox("SetTillImpuls: error -23")));
+    EXPECT_THAT(boxes(),
+                ElementsAre(ErrorBox("SetPrinterTypeEx2: error 21"), ErrorBox("SetCompressionMode: error 22"),
+                            ErrorBox("SetTillImpuls: error -23")));
 }

@@ -14,8 +14,7 @@ protected:
     bool ticked(const QString& name) const { return find<QCheckBox>(name)->isChecked(); }
 };
 
-TEST_F(SettingsReceiptOptions, FrOptionsSendTheSwitchAndTheLineWidth)
-{
+TEST_F(SettingsReceiptOptions, FrOptionsSendTheSwitchAndTheLineWidth) {
     EXPECT_EQ(text("NumberFRLine"), "50");
     click("ButtonSetFR");
     check("FREnabled", true);
@@ -30,10 +29,15 @@ TEST_F(SettingsReceiptOptions, FrOptionsSendTheSwitchAndTheLineWidth)
     EXPECT_THAT(boxes(), IsEmpty());
 }
 
-TEST_F(SettingsReceiptOptions, GetFrTicksOnANonzeroFieldAndClearsOnFailure)
-{
+TEST_F(SettingsReceiptOptions, GetFrTicksOnANonzeroFieldAndClearsOnFailure) {
     const std::tuple<QByteArray, int, bool> cases[] = {
-        {"1\x1c" "x", 0, true}, {"0\x1c", 0, false}, {"7", 0, true}, {"on", 0, false}, {"1\x1c", 5, false},
+        {"1\x1c"
+         "x",
+         0, true},
+        {"0\x1c", 0, false},
+        {"7", 0, true},
+        {"on", 0, false},
+        {"1\x1c", 5, false},
     };
     for (const auto& [answer, result, enabled] : cases) {
         SCOPED_TRACE(answer.toStdString());
@@ -45,18 +49,17 @@ TEST_F(SettingsReceiptOptions, GetFrTicksOnANonzeroFieldAndClearsOnFailure)
     EXPECT_THAT(boxes(), ElementsAre(ErrorBox("GetFiscalInfo(303): error 5")));
 }
 
-TEST_F(SettingsReceiptOptions, ConversionTypeIsSentAsATruthValue)
-{
+TEST_F(SettingsReceiptOptions, ConversionTypeIsSentAsATruthValue) {
     click("ButtonSetCCT"); // started in 2026: "Indirect"
     check("cctDirect", true);
     click("ButtonSetCCT");
     EXPECT_THAT(calls(), ElementsAre(Call("SetConvertType", true), Call("SetConvertType", false)));
 }
 
-TEST_F(SettingsReceiptOptions, GetConversionTypeSelectsDirectOnlyForZero)
-{
+TEST_F(SettingsReceiptOptions, GetConversionTypeSelectsDirectOnlyForZero) {
     const std::pair<QByteArray, const char*> cases[] = {
-        {"2", "cctIndirect"}, {"", "cctDirect"}, {"0\x1c", "cctDirect"}, {"1\x1c", "cctIndirect"}, {"x", "cctDirect"},
+        {"2", "cctIndirect"},     {"", "cctDirect"},  {"0\x1c", "cctDirect"},
+        {"1\x1c", "cctIndirect"}, {"x", "cctDirect"},
     };
     for (const auto& [answer, selected] : cases) {
         device.setAnswer(306, answer);
@@ -69,8 +72,7 @@ TEST_F(SettingsReceiptOptions, GetConversionTypeSelectsDirectOnlyForZero)
     EXPECT_THAT(boxes(), ElementsAre(ErrorBox("GetFiscalInfo(conversion type): error 4")));
 }
 
-TEST_F(SettingsReceiptOptions, VoidAndSurchargeNamesShareOneCodeSpace)
-{
+TEST_F(SettingsReceiptOptions, VoidAndSurchargeNamesShareOneCodeSpace) {
     click("Button18");
     click("ButtonSurchargeSet");
     select("VoidType", 2);
@@ -84,8 +86,7 @@ TEST_F(SettingsReceiptOptions, VoidAndSurchargeNamesShareOneCodeSpace)
     EXPECT_THAT(boxes(), ElementsAre(ErrorBox("SetVoidName: error 8")));
 }
 
-TEST_F(SettingsReceiptOptions, SetPrintCurrencyRowSendsRowPrintRateAndBothDays)
-{
+TEST_F(SettingsReceiptOptions, SetPrintCurrencyRowSendsRowPrintRateAndBothDays) {
     click("pvSet1");
     check("pvPrint3", true);
     picker("pvDateFrom3")->setDate(QDate(2015, 1, 1));
@@ -93,32 +94,38 @@ TEST_F(SettingsReceiptOptions, SetPrintCurrencyRowSendsRowPrintRateAndBothDays)
     click("pvSet3");
     type("pvRate2", "1.5 ");
     click("pvSet2");
-    EXPECT_THAT(calls(), ElementsAre(Call("SetPrintVal", 1, false, std::string("0.702804"), std::string("20130815"),
-                                          std::string("20140701")),
+    EXPECT_THAT(calls(), ElementsAre(Call("SetPrintVal", 1, false, std::string("0.702804"),
+                                          std::string("20130815"), std::string("20140701")),
                                      Call("SetPrintVal", 3, true, std::string(), std::string("20150101"),
                                           std::string("20140309")),
-                                     Call("SetPrintVal", 2, false, std::string("1.5 "), std::string("20130815"),
-                                          std::string("20140701"))));
+                                     Call("SetPrintVal", 2, false, std::string("1.5 "),
+                                          std::string("20130815"), std::string("20140701"))));
     device.setResult("SetPrintVal", 6);
     click("pvSet2");
     EXPECT_THAT(boxes(), ElementsAre(ErrorBox("SetPrintVal(2): error 6")));
 }
 
-TEST_F(SettingsReceiptOptions, TheRateBoxTakesTenTypedCharactersButShowsALongerAnswerWhole)
-{
+TEST_F(SettingsReceiptOptions, TheRateBoxTakesTenTypedCharactersButShowsALongerAnswerWhole) {
     auto* rate = find<QLineEdit>("pvRate1");
     rate->clear();
     QTest::keyClicks(rate, "0.12345678901");
     EXPECT_EQ(rate->text(), "0.12345678");
 
-    device.setAnswer(303, "1\x1c" "0\x1c" "1.2345678901\x1c" "20150101\x1c" "20151231\x1c");
+    device.setAnswer(303, "1\x1c"
+                          "0\x1c"
+                          "1.2345678901\x1c"
+                          "20150101\x1c"
+                          "20151231\x1c");
     click("pvGet1");
     EXPECT_EQ(rate->text(), "1.2345678901");
 }
 
-TEST_F(SettingsReceiptOptions, GetPrintCurrencyRowFillsTheRowFromFiveFields)
-{
-    device.setAnswer(304, "2\x1c" "1\x1c" "1.5\x1c" "20150101\x1c" "20151231\x1c");
+TEST_F(SettingsReceiptOptions, GetPrintCurrencyRowFillsTheRowFromFiveFields) {
+    device.setAnswer(304, "2\x1c"
+                          "1\x1c"
+                          "1.5\x1c"
+                          "20150101\x1c"
+                          "20151231\x1c");
     click("pvGet2");
     EXPECT_THAT(calls(), ElementsAre(Call("GetFiscalInfo", 304)));
     EXPECT_TRUE(ticked("pvPrint2"));
@@ -126,7 +133,11 @@ TEST_F(SettingsReceiptOptions, GetPrintCurrencyRowFillsTheRowFromFiveFields)
     EXPECT_EQ(picker("pvDateFrom2")->date(), QDate(2015, 1, 1));
     EXPECT_EQ(picker("pvDateTill2")->date(), QDate(2015, 12, 31));
 
-    device.setAnswer(305, "3\x1c" "0\x1c" " 2.25 \x1c" "20160229\x1c" "20160301\x1c");
+    device.setAnswer(305, "3\x1c"
+                          "0\x1c"
+                          " 2.25 \x1c"
+                          "20160229\x1c"
+                          "20160301\x1c");
     check("pvPrint3", true);
     click("pvGet3");
     EXPECT_FALSE(ticked("pvPrint3"));
@@ -134,12 +145,23 @@ TEST_F(SettingsReceiptOptions, GetPrintCurrencyRowFillsTheRowFromFiveFields)
     EXPECT_THAT(boxes(), IsEmpty());
 }
 
-TEST_F(SettingsReceiptOptions, GetPrintCurrencyRowKeepsTheRowUnlessFiveFieldsCame)
-{
+TEST_F(SettingsReceiptOptions, GetPrintCurrencyRowKeepsTheRowUnlessFiveFieldsCame) {
     const std::pair<QByteArray, int> cases[] = {
-        {"2\x1c" "1\x1c" "1.5\x1c" "20150101\x1c" "20151231", 0}, // fifth field not ended by FS
-        {"2\x1c" "1\x1c", 0},
-        {"2\x1c" "1\x1c" "1.5\x1c" "20150101\x1c" "20151231\x1c", 3},
+        {"2\x1c"
+         "1\x1c"
+         "1.5\x1c"
+         "20150101\x1c"
+         "20151231",
+         0}, // fifth field not ended by FS
+        {"2\x1c"
+         "1\x1c",
+         0},
+        {"2\x1c"
+         "1\x1c"
+         "1.5\x1c"
+         "20150101\x1c"
+         "20151231\x1c",
+         3},
     };
     for (const auto& [answer, result] : cases) {
         SCOPED_TRACE(answer.toStdString());
@@ -153,13 +175,17 @@ TEST_F(SettingsReceiptOptions, GetPrintCurrencyRowKeepsTheRowUnlessFiveFieldsCam
     EXPECT_THAT(boxes(), ElementsAre(ErrorBox("GetFiscalInfo(303): error 3")));
 }
 
-TEST_F(SettingsReceiptOptions, ABadDateEndsTheReadAfterPrintAndRate)
-{
-    device.setAnswer(303, "1\x1c" "1\x1c" "9.9\x1c" "20151301\x1c" "20151231\x1c");
+TEST_F(SettingsReceiptOptions, ABadDateEndsTheReadAfterPrintAndRate) {
+    device.setAnswer(303, "1\x1c"
+                          "1\x1c"
+                          "9.9\x1c"
+                          "20151301\x1c"
+                          "20151231\x1c");
     click("pvGet1");
     EXPECT_TRUE(ticked("pvPrint1"));
     EXPECT_EQ(text("pvRate1"), "9.9");
     EXPECT_EQ(picker("pvDateFrom1")->date(), QDate(2013, 8, 15));
     EXPECT_EQ(picker("pvDateTill1")->date(), QDate(2014, 7, 1));
-    EXPECT_THAT(boxes(), ElementsAre(ExceptionBox("GetInfoData(infoPrnVal1)", "Invalid argument to date encode")));
+    EXPECT_THAT(boxes(),
+                ElementsAre(ExceptionBox("GetInfoData(infoPrnVal1)", "Invalid argument to date encode")));
 }

@@ -8,8 +8,7 @@ using ::testing::IsEmpty;
 
 class SettingsTaxCurrencyClock : public FormFixture {};
 
-TEST_F(SettingsTaxCurrencyClock, StartValues)
-{
+TEST_F(SettingsTaxCurrencyClock, StartValues) {
     for (int n = 1; n <= 4; ++n) {
         EXPECT_EQ(text(QStringLiteral("Tax%1Rate").arg(n)), "");
         EXPECT_EQ(text(QStringLiteral("CurName%1").arg(n)), "");
@@ -19,8 +18,7 @@ TEST_F(SettingsTaxCurrencyClock, StartValues)
     EXPECT_EQ(text("CurRate2"), "");
 }
 
-TEST_F(SettingsTaxCurrencyClock, SetTaxSendsTheRowIndexAndTheRateAsADouble)
-{
+TEST_F(SettingsTaxCurrencyClock, SetTaxSendsTheRowIndexAndTheRateAsADouble) {
     const std::tuple<int, QString, double> cases[] = {
         {1, "21", 21.0}, {2, "21.5", 21.5}, {3, " 7 ", 7.0}, {4, "1e1", 10.0}, {4, "-0.5", -0.5},
     };
@@ -33,33 +31,32 @@ TEST_F(SettingsTaxCurrencyClock, SetTaxSendsTheRowIndexAndTheRateAsADouble)
     EXPECT_THAT(boxes(), IsEmpty());
 }
 
-TEST_F(SettingsTaxCurrencyClock, ARateThatIsNoNumberIsReportedAndNothingSent)
-{
+TEST_F(SettingsTaxCurrencyClock, ARateThatIsNoNumberIsReportedAndNothingSent) {
     for (const QString& typed : {QString(""), QString("21,5"), QString("abc"), QString("   ")}) {
         messages.clear();
         type("Tax2Rate", typed);
         click("ButtonSetTax2");
-        EXPECT_THAT(boxes(), ElementsAre(ExceptionBox("SetVAT", "'" + typed + "' is not a valid floating point value")));
+        EXPECT_THAT(boxes(), ElementsAre(ExceptionBox(
+                                 "SetVAT", "'" + typed + "' is not a valid floating point value")));
         type("CurRate3", typed);
         messages.clear();
         click("ButtonSetCur3");
-        EXPECT_THAT(boxes(),
-                    ElementsAre(ExceptionBox("SetCurrency", "'" + typed + "' is not a valid floating point value")));
+        EXPECT_THAT(boxes(), ElementsAre(ExceptionBox(
+                                 "SetCurrency", "'" + typed + "' is not a valid floating point value")));
     }
     EXPECT_THAT(calls(), IsEmpty());
 }
 
-TEST_F(SettingsTaxCurrencyClock, TheCurrencyRateIsConvertedBeforeTheName)
-{
+TEST_F(SettingsTaxCurrencyClock, TheCurrencyRateIsConvertedBeforeTheName) {
     type("CurName2", QString::fromUtf8("\xe4\xb8\xad"));
     type("CurRate2", "21,5");
     click("ButtonSetCur2");
-    EXPECT_THAT(boxes(), ElementsAre(ExceptionBox("SetCurrency", "'21,5' is not a valid floating point value")));
+    EXPECT_THAT(boxes(),
+                ElementsAre(ExceptionBox("SetCurrency", "'21,5' is not a valid floating point value")));
     EXPECT_THAT(calls(), IsEmpty());
 }
 
-TEST_F(SettingsTaxCurrencyClock, NonzeroResultsAreReportedUnderTheirNames)
-{
+TEST_F(SettingsTaxCurrencyClock, NonzeroResultsAreReportedUnderTheirNames) {
     type("Tax1Rate", "5");
     device.setResult("SetVAT", 12);
     click("ButtonSetTax1");
@@ -73,11 +70,17 @@ TEST_F(SettingsTaxCurrencyClock, NonzeroResultsAreReportedUnderTheirNames)
                                      ErrorBox("SetDate: error 1"), ErrorBox("SetTime: error 2")));
 }
 
-TEST_F(SettingsTaxCurrencyClock, GetTaxShowsField2AsReceived)
-{
+TEST_F(SettingsTaxCurrencyClock, GetTaxShowsField2AsReceived) {
     const std::tuple<int, QByteArray, QString> cases[] = {
-        {1, "0\x1c" "21.00", "21.00"},
-        {2, "x\x1c" " 21.00 \x1c" "more", " 21.00 "},
+        {1,
+         "0\x1c"
+         "21.00",
+         "21.00"},
+        {2,
+         "x\x1c"
+         " 21.00 \x1c"
+         "more",
+         " 21.00 "},
         {3, "only one field", ""},
         {4, "x\x1c", ""},
     };
@@ -92,8 +95,7 @@ TEST_F(SettingsTaxCurrencyClock, GetTaxShowsField2AsReceived)
     EXPECT_THAT(boxes(), IsEmpty());
 }
 
-TEST_F(SettingsTaxCurrencyClock, SetCurrencySendsTheNameAsTypedAndTheRateAsADouble)
-{
+TEST_F(SettingsTaxCurrencyClock, SetCurrencySendsTheNameAsTypedAndTheRateAsADouble) {
     type("CurName2", "EUR  ");
     type("CurRate2", "3.4528");
     click("ButtonSetCur2");
@@ -110,13 +112,15 @@ TEST_F(SettingsTaxCurrencyClock, SetCurrencySendsTheNameAsTypedAndTheRateAsADoub
                                      Call("SetCurrency", 2, std::string("Lit\xF8"), 1.0)));
 }
 
-TEST_F(SettingsTaxCurrencyClock, GetCurrencyTrimsTheNameAndShowsTheRateAsReceived)
-{
-    device.setAnswer(30, "1\x1c" "EUR   \x1c" "1.000 ");
+TEST_F(SettingsTaxCurrencyClock, GetCurrencyTrimsTheNameAndShowsTheRateAsReceived) {
+    device.setAnswer(30, "1\x1c"
+                         "EUR   \x1c"
+                         "1.000 ");
     click("ButtonGetCur1");
     EXPECT_EQ(text("CurName1"), "EUR");
     EXPECT_EQ(text("CurRate1"), "1.000 ") << "the read-only base rate shows the module's answer";
-    device.setAnswer(33, "4\x1c" "USD");
+    device.setAnswer(33, "4\x1c"
+                         "USD");
     type("CurRate4", "9");
     click("ButtonGetCur4");
     EXPECT_EQ(text("CurName4"), "USD");
@@ -124,22 +128,29 @@ TEST_F(SettingsTaxCurrencyClock, GetCurrencyTrimsTheNameAndShowsTheRateAsReceive
     EXPECT_THAT(calls(), ElementsAre(Call("GetFiscalInfo", 30), Call("GetFiscalInfo", 33)));
 }
 
-TEST_F(SettingsTaxCurrencyClock, QueryCurrencyFillsTheBoxesItIsGiven)
-{
+TEST_F(SettingsTaxCurrencyClock, QueryCurrencyFillsTheBoxesItIsGiven) {
     QLineEdit name, rate;
-    device.setAnswer(32, "3\x1c" "GBP \x1c" "0.85");
+    device.setAnswer(32, "3\x1c"
+                         "GBP \x1c"
+                         "0.85");
     form->taxCurrencyClock().QueryCurrency(2, &name, &rate);
     EXPECT_EQ(name.text(), "GBP");
     EXPECT_EQ(rate.text(), "0.85");
 }
 
-TEST_F(SettingsTaxCurrencyClock, FailedReadsLeaveTheBoxes)
-{
+TEST_F(SettingsTaxCurrencyClock, FailedReadsLeaveTheBoxes) {
     type("Tax1Rate", "18");
     type("CurName2", "EUR");
     type("CurRate2", "4.3");
-    device.setAnswer(40, "0\x1c" "5", 5);
-    device.setAnswer(31, "0\x1c" "X\x1c" "5", 6);
+    device.setAnswer(40,
+                     "0\x1c"
+                     "5",
+                     5);
+    device.setAnswer(31,
+                     "0\x1c"
+                     "X\x1c"
+                     "5",
+                     6);
     click("ButtonGetTax1");
     click("ButtonGetCur2");
     EXPECT_EQ(text("Tax1Rate"), "18");
@@ -149,20 +160,19 @@ TEST_F(SettingsTaxCurrencyClock, FailedReadsLeaveTheBoxes)
                                      ErrorBox("GetFiscalInfo(currency): error 6")));
 }
 
-TEST_F(SettingsTaxCurrencyClock, DateAndTimeAreSentAsTheirTexts)
-{
+TEST_F(SettingsTaxCurrencyClock, DateAndTimeAreSentAsTheirTexts) {
     find<QDateEdit>("Date")->setDate(QDate(2024, 3, 5));
     find<QTimeEdit>("Time")->setTime(QTime(9, 7, 45));
     click("ButtonSetDate");
     click("ButtonSetTime");
     find<QTimeEdit>("Time")->setTime(QTime(23, 59, 59));
     click("ButtonSetTime");
-    EXPECT_THAT(calls(), ElementsAre(Call("SetDate", std::string("20240305")), Call("SetTime", std::string("0907")),
-                                     Call("SetTime", std::string("2359"))));
+    EXPECT_THAT(calls(),
+                ElementsAre(Call("SetDate", std::string("20240305")), Call("SetTime", std::string("0907")),
+                            Call("SetTime", std::string("2359"))));
 }
 
-TEST_F(SettingsTaxCurrencyClock, GetDateAndTimeSetThePickers)
-{
+TEST_F(SettingsTaxCurrencyClock, GetDateAndTimeSetThePickers) {
     device.setAnswer(5, "20240229\x1c");
     device.setAnswer(6, "0907");
     click("ButtonGetDate");
@@ -173,8 +183,7 @@ TEST_F(SettingsTaxCurrencyClock, GetDateAndTimeSetThePickers)
     EXPECT_THAT(boxes(), IsEmpty());
 }
 
-TEST_F(SettingsTaxCurrencyClock, BadDateAndTimeAnswersAreReportedAndThePickersKept)
-{
+TEST_F(SettingsTaxCurrencyClock, BadDateAndTimeAnswersAreReportedAndThePickersKept) {
     const QDate date(2020, 6, 1);
     const QTime time(12, 0, 0);
     struct Case {

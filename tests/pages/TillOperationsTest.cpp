@@ -10,8 +10,7 @@ using ::testing::IsEmpty;
 
 class TillOperations : public FormFixture {};
 
-TEST_F(TillOperations, MoneyInAndOutSendTheRowsCurrencyAndAmount)
-{
+TEST_F(TillOperations, MoneyInAndOutSendTheRowsCurrencyAndAmount) {
     struct Case {
         const char* button;
         const char* amountBox;
@@ -39,8 +38,7 @@ TEST_F(TillOperations, MoneyInAndOutSendTheRowsCurrencyAndAmount)
     EXPECT_THAT(boxes(), IsEmpty());
 }
 
-TEST_F(TillOperations, AnAmountThatIsNoNumberIsReportedAndNothingIsSent)
-{
+TEST_F(TillOperations, AnAmountThatIsNoNumberIsReportedAndNothingIsSent) {
     const std::tuple<const char*, const char*, QString, QString> cases[] = {
         {"ButtonCur1In", "InfoCur1Amount", "12,5", "MoneyInCurr"},
         {"ButtonCur4Out", "InfoCur4Amount", "abc", "MoneyOutCurr"},
@@ -51,18 +49,21 @@ TEST_F(TillOperations, AnAmountThatIsNoNumberIsReportedAndNothingIsSent)
         messages.clear();
         type(box, amount);
         click(button);
-        EXPECT_THAT(boxes(), ElementsAre(ExceptionBox(name, "'" + amount + "' is not a valid floating point value")));
+        EXPECT_THAT(boxes(),
+                    ElementsAre(ExceptionBox(name, "'" + amount + "' is not a valid floating point value")));
     }
     EXPECT_THAT(calls(), IsEmpty());
     EXPECT_EQ(framework::AppCursor(), framework::crDefault);
 }
 
-TEST_F(TillOperations, EveryOperationReportsARefusalUnderItsName)
-{
+TEST_F(TillOperations, EveryOperationReportsARefusalUnderItsName) {
     const std::pair<const char*, const char*> cases[] = {
-        {"ButtonCur2In", "MoneyInCurr"},         {"ButtonCur3Out", "MoneyOutCurr"},
-        {"ButtonOtherCustomerDisplay", "CustomerDisplay"}, {"ButtonOtherPrintMessage", "PrintErrorMessage"},
-        {"ButtonOpenDrawer", "OpenCashDrawer"},  {"Button15", "SetDispParam"},
+        {"ButtonCur2In", "MoneyInCurr"},
+        {"ButtonCur3Out", "MoneyOutCurr"},
+        {"ButtonOtherCustomerDisplay", "CustomerDisplay"},
+        {"ButtonOtherPrintMessage", "PrintErrorMessage"},
+        {"ButtonOpenDrawer", "OpenCashDrawer"},
+        {"Button15", "SetDispParam"},
         {"Button16", "SetDispTime"},
     };
     for (const auto& [button, function] : cases) {
@@ -77,8 +78,7 @@ TEST_F(TillOperations, EveryOperationReportsARefusalUnderItsName)
     }
 }
 
-TEST_F(TillOperations, DisplayLinesSendsModeZeroAndBothLinesInTheDeviceCodePage)
-{
+TEST_F(TillOperations, DisplayLinesSendsModeZeroAndBothLinesInTheDeviceCodePage) {
     struct Case {
         QString line1, line2;
         std::string sent1, sent2;
@@ -101,8 +101,7 @@ TEST_F(TillOperations, DisplayLinesSendsModeZeroAndBothLinesInTheDeviceCodePage)
     EXPECT_THAT(boxes(), IsEmpty());
 }
 
-TEST_F(TillOperations, ATextTheDeviceCannotHoldIsReportedAndNothingIsSent)
-{
+TEST_F(TillOperations, ATextTheDeviceCannotHoldIsReportedAndNothingIsSent) {
     const QString cyrillic = QString::fromUtf8("Привет");
     const QString tail = QStringLiteral("' contains a character that the device code page cannot represent");
 
@@ -120,8 +119,7 @@ TEST_F(TillOperations, ATextTheDeviceCannotHoldIsReportedAndNothingIsSent)
                                      ExceptionBox("PrintErrorMessage", "'" + cyrillic + tail)));
 }
 
-TEST_F(TillOperations, TheHiddenMessageStillPrints)
-{
+TEST_F(TillOperations, TheHiddenMessageStillPrints) {
     EXPECT_FALSE(find<QWidget>("OtherMessage")->isVisibleTo(form->TabSheet5));
     EXPECT_FALSE(find<QWidget>("ButtonOtherPrintMessage")->isVisibleTo(form->TabSheet5));
     type("OtherMessage", "Paper low ");
@@ -129,16 +127,14 @@ TEST_F(TillOperations, TheHiddenMessageStillPrints)
     EXPECT_THAT(calls(), ElementsAre(Call("PrintErrorMessage", std::string("Paper low "))));
 }
 
-TEST_F(TillOperations, DrawerAndDisplayTimeTakeNoArguments)
-{
+TEST_F(TillOperations, DrawerAndDisplayTimeTakeNoArguments) {
     click("ButtonOpenDrawer");
     click("Button16");
     EXPECT_THAT(calls(), ElementsAre(Call("OpenCashDrawer"), Call("SetDispTime")));
     EXPECT_THAT(boxes(), IsEmpty());
 }
 
-TEST_F(TillOperations, DisplayParamsSendTheSelectedPositionsCodeFirst)
-{
+TEST_F(TillOperations, DisplayParamsSendTheSelectedPositionsCodeFirst) {
     struct Case {
         const char* what;
         QString code, type; // typed into the editable drop-downs

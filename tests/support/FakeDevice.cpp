@@ -11,23 +11,33 @@ namespace {
 
 FakeDevice* instance = nullptr;
 
-Arg toArg(int v) { return v; }
-Arg toArg(unsigned v) { return static_cast<int>(v); }
-Arg toArg(double v) { return v; }
-Arg toArg(bool v) { return v; }
-Arg toArg(const char* v) { return std::string(v ? v : "<null>"); }
-Arg toArg(const unsigned char* v) { return std::string(reinterpret_cast<const char*>(v), 32); }
+Arg toArg(int v) {
+    return v;
+}
+Arg toArg(unsigned v) {
+    return static_cast<int>(v);
+}
+Arg toArg(double v) {
+    return v;
+}
+Arg toArg(bool v) {
+    return v;
+}
+Arg toArg(const char* v) {
+    return std::string(v ? v : "<null>");
+}
+Arg toArg(const unsigned char* v) {
+    return std::string(reinterpret_cast<const char*>(v), 32);
+}
 
-template <class T> void collect(std::vector<Arg>& args, char*& buffer, T value)
-{
+template <class T> void collect(std::vector<Arg>& args, char*& buffer, T value) {
     if constexpr (std::is_same_v<T, char*>)
         buffer = value;
     else
         args.push_back(toArg(value));
 }
 
-template <class... T> int record(const char* name, T... values)
-{
+template <class... T> int record(const char* name, T... values) {
     DeviceCall call{name, {}};
     char* buffer = nullptr;
     (collect(call.args, buffer, values), ...);
@@ -37,13 +47,15 @@ template <class... T> int record(const char* name, T... values)
     return FakeDevice::current().invoke(std::move(call), buffer, room);
 }
 
-#define FAKE_FUNCTION(result, name, params, args)                                                        \
-    result Fake##name params { return static_cast<result>(std::apply([](auto... v) { return record(#name, v...); }, std::make_tuple args)); }
+#define FAKE_FUNCTION(result, name, params, args)                                                            \
+    result Fake##name params {                                                                               \
+        return static_cast<result>(                                                                          \
+            std::apply([](auto... v) { return record(#name, v...); }, std::make_tuple args));                \
+    }
 TILLCORE_FUNCTIONS(FAKE_FUNCTION)
 #undef FAKE_FUNCTION
 
-device::FunctionTable fakeTable()
-{
+device::FunctionTable fakeTable() {
     device::FunctionTable table;
 #define FAKE_ENTRY(result, name, params, args) table.name = &Fake##name;
     TILLCORE_FUNCTIONS(FAKE_ENTRY)
@@ -53,8 +65,7 @@ device::FunctionTable fakeTable()
 
 } // namespace
 
-std::ostream& operator<<(std::ostream& out, const DeviceCall& call)
-{
+std::ostream& operator<<(std::ostream& out, const DeviceCall& call) {
     out << call.name << "(";
     for (size_t i = 0; i < call.args.size(); ++i) {
         if (i)
@@ -76,59 +87,62 @@ std::ostream& operator<<(std::ostream& out, const DeviceCall& call)
     return out << ")";
 }
 
-FakeDevice::FakeDevice()
-{
+FakeDevice::FakeDevice() {
     instance = this;
     device::Install(fakeTable());
 }
 
-FakeDevice::~FakeDevice()
-{
+FakeDevice::~FakeDevice() {
     device::Install(device::FunctionTable{});
     instance = nullptr;
 }
 
-FakeDevice& FakeDevice::current() { return *instance; }
+FakeDevice& FakeDevice::current() {
+    return *instance;
+}
 
-std::vector<std::string> FakeDevice::callNames() const
-{
+std::vector<std::string> FakeDevice::callNames() const {
     std::vector<std::string> names;
     for (const DeviceCall& call : calls_)
         names.push_back(call.name);
     return names;
 }
 
-void FakeDevice::setResult(const std::string& function, int result) { results_[function] = result; }
+void FakeDevice::setResult(const std::string& function, int result) {
+    results_[function] = result;
+}
 
-void FakeDevice::queueResults(const std::string& function, std::vector<int> results)
-{
+void FakeDevice::queueResults(const std::string& function, std::vector<int> results) {
     queuedResults_[function].assign(results.begin(), results.end());
 }
 
-void FakeDevice::setAnswer(int code, const QByteArray& answer, int result) { answers_[code] = {result, answer}; }
+void FakeDevice::setAnswer(int code, const QByteArray& answer, int result) {
+    answers_[code] = {result, answer};
+}
 
-void FakeDevice::queueAnswers(int code, std::vector<Reply> replies)
-{
+void FakeDevice::queueAnswers(int code, std::vector<Reply> replies) {
     queuedAnswers_[code].assign(replies.begin(), replies.end());
 }
 
-void FakeDevice::setBadBlocks(const QByteArray& answer, int result) { badBlocks_ = {result, answer}; }
+void FakeDevice::setBadBlocks(const QByteArray& answer, int result) {
+    badBlocks_ = {result, answer};
+}
 
-void FakeDevice::setHandler(const std::string& function, Handler handler) { handlers_[function] = std::move(handler); }
+void FakeDevice::setHandler(const std::string& function, Handler handler) {
+    handlers_[function] = std::move(handler);
+}
 
-void FakeDevice::removeFunction(const std::string& function)
-{
+void FakeDevice::removeFunction(const std::string& function) {
     device::FunctionTable table = device::Functions();
-#define FAKE_REMOVE(result, name, params, args)                                                          \
-    if (function == #name)                                                                               \
+#define FAKE_REMOVE(result, name, params, args)                                                              \
+    if (function == #name)                                                                                   \
         table.name = nullptr;
     TILLCORE_FUNCTIONS(FAKE_REMOVE)
 #undef FAKE_REMOVE
     device::Install(table);
 }
 
-int FakeDevice::scriptedResult(const std::string& function)
-{
+int FakeDevice::scriptedResult(const std::string& function) {
     auto queued = queuedResults_.find(function);
     if (queued != queuedResults_.end() && !queued->second.empty()) {
         const int result = queued->second.front();
@@ -139,8 +153,7 @@ int FakeDevice::scriptedResult(const std::string& function)
     return fixed == results_.end() ? 0 : fixed->second;
 }
 
-int FakeDevice::invoke(DeviceCall call, char* buffer, int room)
-{
+int FakeDevice::invoke(DeviceCall call, char* buffer, int room) {
     calls_.push_back(call);
     auto handler = handlers_.find(call.name);
     if (handler != handlers_.end())
@@ -168,7 +181,8 @@ int FakeDevice::invoke(DeviceCall call, char* buffer, int room)
                 reply = fixed->second;
             }
         }
-        const size_t n = std::min<size_t>(static_cast<size_t>(reply.answer.size()), static_cast<size_t>(room - 1));
+        const size_t n =
+            std::min<size_t>(static_cast<size_t>(reply.answer.size()), static_cast<size_t>(room - 1));
         std::memcpy(buffer, reply.answer.constData(), n);
         buffer[n] = '\0';
     }

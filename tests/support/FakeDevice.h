@@ -80,10 +80,11 @@ private:
 };
 
 // Builds expected calls: Call("SetVAT", 1, 21.5), Call("SetDate", "20240305").
-template <class... A> DeviceCall Call(const std::string& name, A... args)
-{
+template <class... A> DeviceCall Call(const std::string& name, A... args) {
     return DeviceCall{name, {Arg(args)...}};
 }
-inline Arg Text(const char* text) { return Arg(std::string(text)); }
+inline Arg Text(const char* text) {
+    return Arg(std::string(text));
+}
 
 } // namespace testing_support

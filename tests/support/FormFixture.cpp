@@ -4,27 +4,23 @@
 
 namespace testing_support {
 
-void FormFixture::SetUp()
-{
+void FormFixture::SetUp() {
     framework::SetAppCursor(framework::crDefault);
     createForm();
 }
 
-void FormFixture::TearDown()
-{
+void FormFixture::TearDown() {
     form.reset();
     framework::SetAppCursor(framework::crDefault);
 }
 
-void FormFixture::createForm()
-{
+void FormFixture::createForm() {
     form.reset();
     form = std::make_unique<TFormMain>([this] { return now; });
     form->setUrlOpener([](const QUrl&) {});
 }
 
-void FormFixture::expectRefused(const RefusedInput& input, const std::function<void()>& prepare)
-{
+void FormFixture::expectRefused(const RefusedInput& input, const std::function<void()>& prepare) {
     SCOPED_TRACE(input.button);
     createForm();
     if (prepare)
@@ -38,22 +34,26 @@ void FormFixture::expectRefused(const RefusedInput& input, const std::function<v
     EXPECT_THAT(boxes(), ::testing::ElementsAre(ExceptionBox(input.operation, input.message)));
 }
 
-void FormFixture::type(const QString& edit, const QString& value) const
-{
+void FormFixture::type(const QString& edit, const QString& value) const {
     find<QLineEdit>(edit)->setText(value);
 }
 
-QString FormFixture::text(const QString& edit) const { return find<QLineEdit>(edit)->text(); }
+QString FormFixture::text(const QString& edit) const {
+    return find<QLineEdit>(edit)->text();
+}
 
-void FormFixture::click(const QString& button) const
-{
+void FormFixture::click(const QString& button) const {
     auto* b = find<QAbstractButton>(button);
     EXPECT_TRUE(b->isEnabled()) << button.toStdString() << " is disabled";
     b->click();
 }
 
-void FormFixture::check(const QString& box, bool checked) const { find<QAbstractButton>(box)->setChecked(checked); }
+void FormFixture::check(const QString& box, bool checked) const {
+    find<QAbstractButton>(box)->setChecked(checked);
+}
 
-void FormFixture::select(const QString& combo, int index) const { find<QComboBox>(combo)->setCurrentIndex(index); }
+void FormFixture::select(const QString& combo, int index) const {
+    find<QComboBox>(combo)->setCurrentIndex(index);
+}
 
 } // namespace testing_support

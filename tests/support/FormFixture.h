@@ -13,9 +13,9 @@
 #include <QDateEdit>
 #include <QLineEdit>
 #include <QTimeEdit>
+#include <functional>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
-#include <functional>
 #include <memory>
 
 namespace testing_support {
@@ -30,8 +30,7 @@ protected:
     void createForm();
 
     // The control named `name`; fails the test (and throws) when there is none.
-    template <class T = QWidget> T* find(const QString& name) const
-    {
+    template <class T = QWidget> T* find(const QString& name) const {
         T* widget = form->findChild<T*>(name);
         if (!widget) {
             ADD_FAILURE() << "no control named " << name.toStdString() << " of the requested type";

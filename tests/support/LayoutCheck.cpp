@@ -12,8 +12,7 @@
 
 namespace testing_support {
 
-QList<QWidget*> ShownChildren(const QWidget* parent)
-{
+QList<QWidget*> ShownChildren(const QWidget* parent) {
     QList<QWidget*> shown;
     for (QWidget* child : parent->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
         if (!child->isHidden())
@@ -21,22 +20,27 @@ QList<QWidget*> ShownChildren(const QWidget* parent)
     return shown;
 }
 
-QString Describe(const QWidget* w)
-{
-    QString text = w->objectName().isEmpty() ? QString::fromLatin1(w->metaObject()->className()) : w->objectName();
+QString Describe(const QWidget* w) {
+    QString text =
+        w->objectName().isEmpty() ? QString::fromLatin1(w->metaObject()->className()) : w->objectName();
     if (auto* label = qobject_cast<const QLabel*>(w))
         text += " \"" + label->text() + "\"";
     if (auto* button = qobject_cast<const QAbstractButton*>(w))
         text += " \"" + button->text() + "\"";
-    return QStringLiteral("%1 [%2 %3 %4x%5]").arg(text).arg(w->x()).arg(w->y()).arg(w->width()).arg(w->height());
+    return QStringLiteral("%1 [%2 %3 %4x%5]")
+        .arg(text)
+        .arg(w->x())
+        .arg(w->y())
+        .arg(w->width())
+        .arg(w->height());
 }
 
-int NeededWidth(const QWidget* w)
-{
+int NeededWidth(const QWidget* w) {
     const QFontMetrics fm = w->fontMetrics();
     if (auto* label = qobject_cast<const QLabel*>(w))
-        return label->pixmap().isNull() && !label->wordWrap() ? fm.horizontalAdvance(label->text().section('\n', 0, 0))
-                                                               : 0;
+        return label->pixmap().isNull() && !label->wordWrap()
+                   ? fm.horizontalAdvance(label->text().section('\n', 0, 0))
+                   : 0;
     if (auto* button = qobject_cast<const QPushButton*>(w))
         return fm.horizontalAdvance(button->text()) + 8;
     if (qobject_cast<const QCheckBox*>(w) || qobject_cast<const QRadioButton*>(w))
@@ -56,8 +60,7 @@ int NeededWidth(const QWidget* w)
     return 0;
 }
 
-void ExpectTidy(const QList<QWidget*>& controls, const QRect& area)
-{
+void ExpectTidy(const QList<QWidget*>& controls, const QRect& area) {
     for (int i = 0; i < controls.size(); ++i) {
         const QWidget* w = controls[i];
         EXPECT_TRUE(area.contains(w->geometry())) << Describe(w).toStdString() << " leaves its area";

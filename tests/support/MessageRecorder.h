@@ -22,9 +22,9 @@ struct ShownBox {
 std::ostream& operator<<(std::ostream& out, const ShownBox& box);
 
 // The boxes the operation framework shows.
-ShownBox ErrorBox(const QString& text);                               // "Error", style 16
+ShownBox ErrorBox(const QString& text);                                  // "Error", style 16
 ShownBox ExceptionBox(const QString& operation, const QString& message); // "Error", style 64
-ShownBox QuestionBox(const QString& text);                            // "Question", style 36
+ShownBox QuestionBox(const QString& text);                               // "Question", style 36
 
 class MessageRecorder {
 public:

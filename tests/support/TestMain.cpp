@@ -5,8 +5,7 @@
 #include <QApplication>
 #include <gmock/gmock.h>
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     ::testing::InitGoogleMock(&argc, argv);
     QApplication application(argc, argv);

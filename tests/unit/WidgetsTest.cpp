@@ -6,8 +6,7 @@
 
 using namespace framework;
 
-TEST(EditBox, AnAnswerShowsFromItsStartAndTypingStaysInOrder)
-{
+TEST(EditBox, AnAnswerShowsFromItsStartAndTypingStaysInOrder) {
     QWidget parent;
     QLineEdit* edit = ui::Edit(&parent, "Probe", QRect(0, 0, 40, 20));
     edit->setText("THANK YOU FOR SHOPPING WITH US");
@@ -18,8 +17,7 @@ TEST(EditBox, AnAnswerShowsFromItsStartAndTypingStaysInOrder)
     EXPECT_EQ(edit->cursorPosition(), 3);
 }
 
-TEST(UpDown, StepsWithinItsRangeAndFollowsTypedNumbers)
-{
+TEST(UpDown, StepsWithinItsRangeAndFollowsTypedNumbers) {
     QWidget parent;
     UpDown* spinner = ui::SpinEdit(&parent, "Box", "Spinner", QRect(0, 0, 60, 20), 1, 8, 1);
     QLineEdit* box = spinner->buddy();
@@ -37,8 +35,7 @@ TEST(UpDown, StepsWithinItsRangeAndFollowsTypedNumbers)
     EXPECT_EQ(box->text(), "8");
 }
 
-TEST(ItemIndex, EditableDropDownsMatchTheTypedTextExactly)
-{
+TEST(ItemIndex, EditableDropDownsMatchTheTypedTextExactly) {
     QWidget parent;
     QComboBox* fixed = ui::Combo(&parent, "Fixed", QRect(0, 0, 60, 20), {"Percent", "Summ"});
     EXPECT_EQ(ItemIndex(fixed), -1);
