@@ -2,6 +2,7 @@
 
 #include "FormMain.h"
 #include "Logo.h"
+#include "app/Version.h"
 
 #include "framework/Widgets.h"
 
@@ -23,7 +24,7 @@ void TFormMain::BuildAboutPage() {
     QFont bold = product->font();
     bold.setBold(true);
     product->setFont(bold);
-    ui::LabelIn(page, QStringLiteral("Product version 1.1.0.1"), QRect(x, 156, 400, 16),
+    ui::LabelIn(page, QStringLiteral("Product version " TILLMATE_VERSION), QRect(x, 156, 400, 16),
                 QStringLiteral("LabelVersion"));
     ui::LabelIn(page,
                 QStringLiteral("Copyright (c) 2013-2026 Dravik Engineering SIA. All rights reserved.\n"

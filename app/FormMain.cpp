@@ -1,6 +1,7 @@
 #include "FormMain.h"
 
 #include "Logo.h"
+#include "app/Version.h"
 
 #include "pages/PageLayout.h"
 #include "pages/fuel/FuelSales.h"
@@ -140,7 +141,7 @@ template <class T> T* TFormMain::control(const char* name) const {
 
 void TFormMain::FormCreate() {
     // 1. Version in the caption.
-    setWindowTitle(windowTitle() + QStringLiteral(" v1.1"));
+    setWindowTitle(windowTitle() + QStringLiteral(" v" TILLMATE_VERSION_MAJOR_MINOR));
 
     // 2. Active pages.
     PageControl1->setCurrentWidget(TabSheet1);
