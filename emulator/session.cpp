@@ -11,6 +11,8 @@
 #include <ctime>
 #include <mutex>
 
+#include "faults.h"
+
 namespace tc {
 
 namespace {
@@ -65,11 +67,21 @@ int transact(int (*op)(Ctx&, void*), void* arg) {
             g_store.close(); // reopen (and recheck) on the next call
             return rc;
         }
+        bool consumed = false; // a fault set from outside may refuse the call before it runs
+        if (int rc = faultsBeforeCall(g_store, consumed); rc != OK) {
+            if (!consumed)
+                g_store.rollback();
+            else if (int wrc = g_store.commit(g_module); wrc != OK)
+                rc = wrc;
+            return rc;
+        }
         Module before = g_module;
         Paper paper(g_module);
         std::vector<Record> records;
         Ctx c{g_module, g_store, paper, records};
         int rc = op(c, arg);
+        if (rc == OK)
+            rc = faultsAfterCall(g_store, paper.pending());
         if (rc == OK) {
             const std::string& text = paper.pending();
             if (!text.empty()) {

@@ -76,6 +76,8 @@ int Store::open(const std::string& path, Module& m) {
     int rc = tables < 0 ? E_DB_DAMAGED : tables == 0 ? createFresh(m) : load(m);
     if (rc != OK)
         close();
+    else
+        ++generation_;
     return rc;
 }
 
@@ -178,6 +180,7 @@ int Store::begin(Module& m) {
             return rc;
         }
         m = std::move(reloaded);
+        ++generation_;
     }
     return OK;
 }

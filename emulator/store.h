@@ -26,6 +26,10 @@ public:
     int open(const std::string& path, Module& m);
     void close();
     bool isOpen() const { return db_ != nullptr; }
+    sqlite3* handle() const { return db_; }
+    // Counts the times the module was read from the file (opened, or reloaded after another
+    // process committed): what else is kept from the file is read again when it moves.
+    uint64_t generation() const { return generation_; }
 
     // One transaction per operation. begin() reloads the module if another process changed it.
     int begin(Module& m);
@@ -49,6 +53,7 @@ private:
     sqlite3* db_ = nullptr;
     std::map<std::string, std::string> saved_; // fields as last written or read
     int64_t dataVersion_ = -1;
+    uint64_t generation_ = 0;
 };
 
 } // namespace tc
