@@ -128,6 +128,18 @@ template <class F> int answer(char* out, int room, F&& build) {
 
 using namespace tc;
 
+int TillcoreModulePath(char* out, int room) {
+    if (!out)
+        return E_NULL;
+    std::string path = memoryPath(false);
+    if (path.empty())
+        return E_DB_OPEN;
+    if (room <= 0 || path.size() + 1 > size_t(room))
+        return E_ROOM;
+    std::memcpy(out, path.c_str(), path.size() + 1);
+    return OK;
+}
+
 int TillcoreModuleSetFault(const char* name, const char* value) {
     if (!name)
         return E_NULL;

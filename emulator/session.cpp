@@ -21,7 +21,9 @@ std::mutex g_lock;
 Store g_store;
 Module g_module;
 
-std::string memoryPath() {
+} // namespace
+
+std::string memoryPath(bool createFolders) {
     if (const char* p = std::getenv("TILLCORE_DB"); p && *p)
         return p;
     std::string base;
@@ -33,7 +35,7 @@ std::string memoryPath() {
         return {};
     // Create each missing folder of base/tillmate.
     std::string dir = base + "/tillmate";
-    for (size_t i = 1; i <= dir.size(); ++i)
+    for (size_t i = 1; createFolders && i <= dir.size(); ++i)
         if (i == dir.size() || dir[i] == '/') {
             std::string part = dir.substr(0, i);
             if (::mkdir(part.c_str(), 0700) != 0 && errno != EEXIST)
@@ -42,10 +44,12 @@ std::string memoryPath() {
     return dir + "/module.sqlite";
 }
 
+namespace {
+
 int ensureOpen() {
     if (g_store.isOpen())
         return OK;
-    std::string path = memoryPath();
+    std::string path = memoryPath(true);
     if (path.empty())
         return E_DB_OPEN;
     return g_store.open(path, g_module);

@@ -17,6 +17,10 @@ extern "C" {
 
 #define TILLCORE_MODULE_EXPORT __attribute__((visibility("default")))
 
+/* The module memory file this process uses (TILLCORE_DB, else the default path); creates
+ * nothing. 200 when there is none (no HOME). */
+TILLCORE_MODULE_EXPORT int TillcoreModulePath(char* answer, int room);
+
 /* Sets a fault: name as listed in emulator/README.md, value its argument (NULL or "" when it takes
  * none): "latency" takes milliseconds 1..60000, "fail" takes "FUNCTION CODE" or
  * "FUNCTION CODE once". 2 for an unknown name or function, 3 for a bad value. */
