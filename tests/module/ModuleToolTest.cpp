@@ -223,6 +223,22 @@ TEST_F(ModuleToolTest, FileComesFromTheEnvironmentWithoutDb) {
     EXPECT_NE(r.out.find("Module file     " + path_ + "\n"), std::string::npos) << r.out;
 }
 
+// The module speaks Windows-1257: the journal comes out in the terminal's encoding, JSON in UTF-8.
+TEST_F(ModuleToolTest, JournalTextIsConvertedFromTheModuleCodePage) {
+    ASSERT_EQ(SellAndPay("\xF0\xE2l\xEB", 1), 0); // šālė
+    const std::string utf8 = "\xC5\xA1\xC4\x81l\xC4\x97";
+    setenv("LC_ALL", "C.UTF-8", 1);
+    Result text = Tool({"journal"});
+    Result json = Tool({"--json", "journal"});
+    setenv("LC_ALL", "C", 1);
+    Result ascii = Tool({"journal"});
+    unsetenv("LC_ALL");
+    EXPECT_NE(text.out.find("\n" + utf8 + "\n"), std::string::npos) << text.out;
+    EXPECT_NE(json.out.find("\\n" + utf8 + "\\n"), std::string::npos) << json.out;
+    EXPECT_NE(ascii.out.find("\n??l?\n"), std::string::npos) << "an ASCII terminal gets no raw module bytes\n"
+                                                             << ascii.out;
+}
+
 TEST_F(ModuleToolTest, FaultSetByTheToolIsSeenByTheNextCallOfAProcessHoldingTheModule) {
     ASSERT_EQ(BeginFiscalReceipt(), 0);
     ASSERT_EQ(PrintRecItemDepart("Milk", 1, 1, 0, "", 0), 0);
