@@ -118,7 +118,7 @@ int tareOrDeposit(const char* name, double quantity, double price, int total, bo
         return E_VALUE;
     if (amount > kMoneyMax)
         return E_OVERFLOW;
-    return run([&](Ctx& c) {
+    return run(S_SHIFT, [&](Ctx& c) {
         if (int rc = needNonFiscal(c))
             return rc;
         if (!cashIn && c.m.drawer[0] < amount)
@@ -285,6 +285,7 @@ int closeReceipt(Ctx& c, const double pay[12], bool goodsReturn) {
         const Item& it = m.items[i];
         if (it.kind != I_FUEL && it.kind != I_FUEL_VOID)
             continue;
+        c.touch(S_TANKS);
         int64_t q = (it.kind == I_FUEL ? it.qty : -it.qty) * sign;
         int64_t sum = (net[i] + extra[i]) * sign;
         Tank& t = m.tank[size_t(it.tank)];
@@ -375,7 +376,7 @@ int closeReceipt(Ctx& c, const double pay[12], bool goodsReturn) {
 // ---- fiscal receipt --------------------------------------------------------------------
 
 int BeginFiscalReceipt() {
-    return run([](Ctx& c) { return beginReceipt(c); });
+    return run(S_DOC | S_ITEMS, [](Ctx& c) { return beginReceipt(c); });
 }
 
 int PrintRecItemDepart(const char* name, double quantity, double price, int taxIndex, const char* unit,
@@ -383,7 +384,7 @@ int PrintRecItemDepart(const char* name, double quantity, double price, int taxI
     Item it;
     if (int rc = itemFromArgs(name, quantity, price, taxIndex, unit, departIndex, it))
         return rc;
-    return run([&](Ctx& c) {
+    return run(S_ITEMS, [&](Ctx& c) {
         if (int rc = needReceipt(c))
             return rc;
         if (c.m.receiptAdjusted)
@@ -396,7 +397,7 @@ int PrintRecItemDepart(const char* name, double quantity, double price, int taxI
 }
 
 int DiscountAdditionForItem(int kind, double value) {
-    return run([&](Ctx& c) {
+    return run(S_ITEMS, [&](Ctx& c) {
         if (int rc = needReceipt(c))
             return rc;
         if (c.m.items.empty())
@@ -423,7 +424,7 @@ int DiscountAdditionForItem(int kind, double value) {
 int DiscountAdditionForReceipt(int kind, double value) {
     if (kind != 1 && kind != 2)
         return E_RANGE;
-    return run([&](Ctx& c) {
+    return run(S_DOC, [&](Ctx& c) {
         if (int rc = needReceipt(c))
             return rc;
         if (c.m.receiptAdjusted)
@@ -456,7 +457,7 @@ int ItemReturnEx(const char* name, double quantity, double price, int taxIndex, 
     if (value != 0)
         if (int rc = computeAdjustment(it, kind, value, it.adj))
             return rc;
-    return run([&](Ctx& c) {
+    return run(S_ITEMS, [&](Ctx& c) {
         if (int rc = needReceipt(c))
             return rc;
         if (c.m.receiptAdjusted)
@@ -482,7 +483,7 @@ int ItemReturnEx(const char* name, double quantity, double price, int taxIndex, 
 }
 
 static int endReceipt(const double pay[12], bool goodsReturn) {
-    return run([&](Ctx& c) { return closeReceipt(c, pay, goodsReturn); });
+    return run(S_DOC | S_ITEMS | S_SHIFT | S_LAST, [&](Ctx& c) { return closeReceipt(c, pay, goodsReturn); });
 }
 
 int EndFiscalReceiptCurrEx(double cash1, double c1, double c2, double c3, double c4, double c5, double c6,
@@ -502,7 +503,7 @@ int PrintCommentLine(const char* text, int attribute) {
         return rc;
     if (attribute < 0 || attribute > 255)
         return E_RANGE;
-    return run([&](Ctx& c) {
+    return run(S_PRINTS, [&](Ctx& c) {
         if (int rc = needReceipt(c))
             return rc;
         c.paper.line(text);
@@ -511,7 +512,7 @@ int PrintCommentLine(const char* text, int attribute) {
 }
 
 int PrintCopyOfLastReceipt() {
-    return run([](Ctx& c) {
+    return run(S_SHIFT, [](Ctx& c) {
         if (int rc = needNoDocument(c))
             return rc;
         if (c.m.lastReceipt.empty())
@@ -532,7 +533,7 @@ int PrintCopyOfLastReceipt() {
 // ---- non-fiscal documents --------------------------------------------------------------
 
 int BeginNonFiscalReceipt() {
-    return run([](Ctx& c) {
+    return run(S_DOC | S_SHIFT, [](Ctx& c) {
         if (int rc = needNoDocument(c))
             return rc;
         c.m.doc = D_NONFISCAL;
@@ -543,7 +544,7 @@ int BeginNonFiscalReceipt() {
 }
 
 int EndNonFiscalReceipt() {
-    return run([](Ctx& c) {
+    return run(S_DOC, [](Ctx& c) {
         if (int rc = needNonFiscal(c))
             return rc;
         c.paper.center("NON-FISCAL DOCUMENT");
@@ -558,7 +559,7 @@ int PrintNonFiscalLine(const char* text, int attribute) {
         return rc;
     if (attribute < 0 || attribute > 255)
         return E_RANGE;
-    return run([&](Ctx& c) {
+    return run(S_PRINTS, [&](Ctx& c) {
         if (int rc = needNonFiscal(c))
             return rc;
         c.paper.line(text);
@@ -581,7 +582,7 @@ int PrintDepositRefund(const char* n, double q, double p) {
 }
 
 int PrintHeader() {
-    return run([](Ctx& c) {
+    return run(S_PRINTS, [](Ctx& c) {
         if (c.m.doc == D_FISCAL)
             return int(E_DOC_OPEN);
         for (const Line& l : c.m.header)
@@ -599,7 +600,7 @@ static int moveMoney(int currencyIndex, double amount, bool in) {
     int64_t cents = 0;
     if (int rc = toPositive(amount, 100, kMoneyMax, cents))
         return rc;
-    return run([&](Ctx& c) {
+    return run(S_SHIFT, [&](Ctx& c) {
         if (int rc = needNoDocument(c))
             return rc;
         if (!currencyDefined(c.m, currencyIndex))
@@ -626,7 +627,7 @@ int MoneyOutCurr(int currencyIndex, double amount) {
 int PrintErrorMessage(const char* message) {
     if (int rc = checkText(message, kLineMax))
         return rc;
-    return run([&](Ctx& c) {
+    return run(S_PRINTS, [&](Ctx& c) {
         if (c.m.doc == D_FISCAL)
             return int(E_DOC_OPEN);
         c.paper.line(std::string("!! ") + message);
@@ -635,7 +636,7 @@ int PrintErrorMessage(const char* message) {
 }
 
 int OpenCashDrawer() {
-    return run([](Ctx& c) {
+    return run(S_DEVICE, [](Ctx& c) {
         if (c.m.doc == D_FISCAL)
             return int(E_DOC_OPEN);
         c.m.drawerOpenings++;
@@ -681,7 +682,7 @@ int PrintBarCodeTG2480(int symbology, int hriPosition, int height, int width, co
         return E_BARCODE;
     static const char* const names[] = {"UPC-A", "UPC-E",   "EAN-13",  "EAN-8",   "CODE 39",
                                         "ITF",   "CODABAR", "CODE 93", "CODE 128"};
-    return run([&](Ctx& c) {
+    return run(S_PRINTS, [&](Ctx& c) {
         if (c.m.printerType != 4)
             return int(E_PRINTER);
         if (c.m.doc == D_FISCAL)

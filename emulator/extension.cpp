@@ -113,7 +113,7 @@ template <class F> int answer(char* out, int room, F&& build) {
         return E_NULL;
     out[0] = '\0';
     std::string text;
-    if (int rc = run([&](Ctx& c) { return build(c, text); }))
+    if (int rc = run(S_READ_ONLY, [&](Ctx& c) { return build(c, text); }))
         return rc;
     if (room <= 0 || text.size() + 1 > size_t(room))
         return E_ROOM;
@@ -146,7 +146,7 @@ int TillcoreModuleSetFault(const char* name, const char* value) {
     std::string key, stored;
     if (int rc = faultRow(name, value ? value : "", key, stored))
         return rc;
-    return run([&](Ctx& c) {
+    return run(S_PRINTS, [&](Ctx& c) {
         sqlite3* db = c.store.handle();
         if (!exec(db, "CREATE TABLE IF NOT EXISTS fault(name TEXT PRIMARY KEY, value TEXT NOT NULL)") ||
             !exec(db, "INSERT OR REPLACE INTO fault(name, value) VALUES(?, ?)", &key, &stored))
@@ -169,7 +169,7 @@ int TillcoreModuleClearFault(const char* name) {
             return E_RANGE;
         one = n;
     }
-    return run([&](Ctx& c) {
+    return run(S_PRINTS, [&](Ctx& c) {
         sqlite3* db = c.store.handle();
         for (auto& [key, value] : faultRows(db))
             if (all || (allFailures && key.rfind("fail:", 0) == 0) || key == one)
@@ -197,7 +197,7 @@ int TillcoreModuleSetClock(const char* yyyymmdd, const char* hhmm) {
         return E_NULL;
     if (!host && (!parseDate(yyyymmdd, y, mo, d) || !parseTime(hhmm, h, mi)))
         return E_DATE;
-    return run([&](Ctx& c) {
+    return run(S_IDENTITY, [&](Ctx& c) {
         if (host) {
             c.m.clockOffset = 0;
             return int(OK);
@@ -230,7 +230,8 @@ int TillcoreModuleReset(const char* backupPath) {
     struct stat st {};
     if (!*backupPath || ::stat(backupPath, &st) == 0)
         return E_VALUE;
-    return run([&](Ctx& c) {
+    constexpr unsigned everything = ((1u << kSections) - 1) | S_ITEMS;
+    int rc = run(everything, [&](Ctx& c) {
         sqlite3* db = c.store.handle();
         // This call's transaction keeps every other writer out, and has written nothing yet: a
         // second connection reads the module as it is about to be reset.
@@ -258,4 +259,7 @@ int TillcoreModuleReset(const char* backupPath) {
         faultsForget();
         return int(OK);
     });
+    if (rc == OK) // the next call reads the fresh module from the file, as every other process does
+        closeModule();
+    return rc;
 }

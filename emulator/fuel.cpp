@@ -90,6 +90,9 @@ int fuelItem(Ctx& c, const FuelArgs& a, bool isVoid) {
     return OK;
 }
 
+// What an automat sale changes: a whole receipt, opened and closed, with a fuel item.
+constexpr unsigned kAutomatSale = S_DOC | S_ITEMS | S_SHIFT | S_LAST | S_TANKS;
+
 // An automat sale is a whole receipt: the item, paid in full by one payment kind.
 // Pay codes: 0..3 cash in currency 1..4, 10..17 credit 1..8.
 int automatSale(Ctx& c, const FuelArgs& a, int payCode, const std::vector<std::string>& customer) {
@@ -120,16 +123,18 @@ int automatSale(Ctx& c, const FuelArgs& a, int payCode, const std::vector<std::s
 } // namespace
 
 int PrRecItemFuel(int pump, int nozzle, double quantity, double sum) {
-    return run([&](Ctx& c) { return fuelItem(c, {pump, nozzle, quantity, sum, 0, 0}, false); });
+    return run(S_ITEMS, [&](Ctx& c) { return fuelItem(c, {pump, nozzle, quantity, sum, 0, 0}, false); });
 }
 
 int PrRecItemFuelVoid(int pump, int nozzle, double quantity, double sum, int kind, double discount) {
-    return run([&](Ctx& c) { return fuelItem(c, {pump, nozzle, quantity, sum, kind, discount}, true); });
+    return run(S_ITEMS, [&](Ctx& c) {
+        return fuelItem(c, {pump, nozzle, quantity, sum, kind, discount}, true);
+    });
 }
 
 int PrRecItemFuelAutomat(int pump, int nozzle, double quantity, double sum, int kind, double discount,
                          int payCode) {
-    return run([&](Ctx& c) {
+    return run(kAutomatSale, [&](Ctx& c) {
         return automatSale(c, {pump, nozzle, quantity, sum, kind, discount}, payCode, {});
     });
 }
@@ -156,7 +161,7 @@ int PrRecItemFuelAutomatEx(int pump, int nozzle, double quantity, double sum, in
                                          address,
                                          registration,
                                          remark};
-    return run([&](Ctx& c) {
+    return run(kAutomatSale, [&](Ctx& c) {
         return automatSale(c, {pump, nozzle, quantity, sum, kind, discount}, payCode, customer);
     });
 }
@@ -167,7 +172,7 @@ int DiscountAdditionForFuelItem(int kind, double discount, const char* comment, 
         return rc;
     if (kind < 1 || kind > 3 || mode < 1 || mode > 2)
         return E_RANGE;
-    return run([&](Ctx& c) {
+    return run(S_ITEMS, [&](Ctx& c) {
         if (c.m.doc != D_FISCAL)
             return int(E_NO_RECEIPT);
         if (c.m.items.empty() || c.m.items.back().kind != I_FUEL)
@@ -199,7 +204,7 @@ int AddFuel(int tank, double quantity) {
     int64_t q = 0;
     if (int rc = toPositive(quantity, 1000, kQtyMax * 1000, q))
         return rc;
-    return run([&](Ctx& c) {
+    return run(S_TANKS, [&](Ctx& c) {
         Tank& t = c.m.tank[size_t(tank)];
         if (t.name.empty())
             return int(E_NOZZLE);
@@ -225,7 +230,7 @@ int FuelOverfilling(int pump, int nozzle, double quantity) {
     int64_t q = 0;
     if (int rc = toPositive(quantity, 1000, kQtyMax, q))
         return rc;
-    return run([&](Ctx& c) {
+    return run(S_TANKS, [&](Ctx& c) {
         int tank = 0, fuel = 0;
         if (int rc = nozzleFuel(c.m, pump, nozzle, tank, fuel))
             return rc;

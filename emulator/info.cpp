@@ -266,7 +266,7 @@ int answerInto(int code, int param, char* answer, size_t room) {
         return E_ROOM;
     answer[0] = '\0';
     std::string out;
-    int rc = run([&](Ctx& c) {
+    int rc = run(S_READ_ONLY, [&](Ctx& c) {
         if (code == 911)
             return journalPiece(c, param, room, out);
         const Entry* e = find(code);
@@ -311,7 +311,7 @@ int GetBadBlocks(char* answer) {
         return E_NULL;
     answer[0] = '\0';
     std::string out;
-    int rc = run([&](Ctx& c) {
+    int rc = run(S_READ_ONLY, [&](Ctx& c) {
         out = c.m.badBlocks;
         return int(OK);
     });

@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cstdint>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -121,6 +122,40 @@ struct Item {
     int adjusted = 0;
 };
 
+// The open receipt's items. Only the last one changes in place (it takes the item's
+// adjustment), so the sum of those before it is kept as items are added: the receipt total
+// costs the same at the 5,000th item as at the first.
+class Items {
+public:
+    size_t size() const { return v_.size(); }
+    bool empty() const { return v_.empty(); }
+    std::vector<Item>::const_iterator begin() const { return v_.begin(); }
+    std::vector<Item>::const_iterator end() const { return v_.end(); }
+    const Item& operator[](size_t i) const { return v_[i]; }
+    Item& back() { return v_.back(); }
+    const Item& back() const { return v_.back(); }
+    void push_back(Item it) {
+        if (!v_.empty())
+            before_ += v_.back().amount + v_.back().adj;
+        v_.push_back(std::move(it));
+    }
+    void clear() {
+        v_.clear();
+        before_ = 0;
+    }
+    void resize(size_t n) {
+        v_.resize(n);
+        before_ = 0;
+        for (size_t i = 0; i + 1 < v_.size(); ++i)
+            before_ += v_[i].amount + v_[i].adj;
+    }
+    int64_t sum() const { return v_.empty() ? 0 : before_ + v_.back().amount + v_.back().adj; } // adjusted
+
+private:
+    std::vector<Item> v_;
+    int64_t before_ = 0; // amounts with adjustments of all items but the last
+};
+
 enum DocKind { D_NONE = 0, D_FISCAL = 1, D_NONFISCAL = 2 };
 
 // Shift totals that the Z report books and clears.
@@ -185,11 +220,13 @@ struct Module {
     std::array<std::string, kBlocks> block; // 32 raw bytes each
     // open document
     int doc = D_NONE;
-    std::vector<Item> items;
+    Items items;
     int64_t receiptAdj = 0;
     int receiptAdjusted = 0;
     std::string docText, lastReceipt; // the open receipt's paper, the last receipt's paper
-    // journal bookkeeping
+    // journal bookkeeping, kept by the store: the journal's length and CRC-32, and where the
+    // open receipt's paper (docText) begins in it (-1 when there is none)
+    int64_t docStart = -1;
     int64_t journalLen = 0;
     uint32_t journalCrc = 0;
 
@@ -199,13 +236,34 @@ struct Module {
 
 Module freshModule();
 
-// Every persisted field as key and bytes; the store saves and loads the module through these.
-using Fields = std::vector<std::pair<std::string, std::string>>;
-Fields serialize(const Module& m);
-// Fills m from stored fields; false when a field is missing or unreadable (damaged memory).
-bool deserialize(const Fields& stored, Module& m);
+// The module memory keeps the state in sections, one row each, so that an operation writes
+// only the sections it changed. An operation names the sections it may change when it runs.
+enum Section : unsigned {
+    S_PRINTS = 0,           // nothing but the printout, which goes to the journal
+    S_IDENTITY = 1u << 0,   // unit, version, service numbers, fiscalization, clock
+    S_LAYOUT = 1u << 1,     // header, footers, tax rates, currencies, names, receipt options
+    S_DEVICE = 1u << 2,     // printer, status bytes, customer display, drawer openings
+    S_SHIFT = 1u << 3,      // money and counters: what receipts, cash movements and Z change
+    S_FUEL = 1u << 4,       // the fuel table
+    S_TANKS = 1u << 5,      // tanks and pumps, with their figures and totalizers
+    S_BLOCKS = 1u << 6,     // data blocks
+    S_DOC = 1u << 7,        // the open document and its receipt adjustment
+    S_LAST = 1u << 8,       // the paper of the last receipt (for its copy)
+    S_ITEMS = 1u << 9,      // the open receipt's items: rows of their own, appended one by one
+    S_READ_ONLY = 1u << 31, // answers only: no write lock, nothing written
+};
+constexpr int kSections = 9; // the sections kept as one row each (all but the items)
 
-std::string encodeItems(const std::vector<Item>& items);
-bool decodeItems(const std::string& text, std::vector<Item>& items);
+const char* sectionName(int section); // section: bit number, 0 .. kSections - 1
+std::string encodeSection(int section, const Module& m);
+bool decodeSection(int section, const std::string& blob, Module& m); // false: unreadable
+// Format 1 of the module memory kept one row per field: reads all of them.
+bool readFormat1(const std::map<std::string, std::string>& rows, Module& m);
+// Values used as indexes or sizes are within their ranges (else the memory was tampered with).
+bool sane(const Module& m);
+
+std::string encodeItem(const Item& item);
+std::string encodeItems(const Items& items);
+bool decodeItems(const std::string& text, Items& items);
 
 } // namespace tc

@@ -154,7 +154,7 @@ int needNoDocument(const Ctx& c) {
 }
 
 int table(const char* title, void (*body)(Ctx&)) {
-    return run([&](Ctx& c) {
+    return run(S_PRINTS, [&](Ctx& c) {
         if (int rc = needNoDocument(c))
             return rc;
         printHeader(c, title);
@@ -180,7 +180,7 @@ int periodic(const char* from, const char* to, int first, int last, bool byDate,
     } else if (first < 1 || last < first) {
         return E_RANGE;
     }
-    return run([&](Ctx& c) {
+    return run(S_PRINTS, [&](Ctx& c) {
         if (int rc = needNoDocument(c))
             return rc;
         std::vector<Record> records;
@@ -264,7 +264,7 @@ int PrintMiniXReport() {
 // Books the shift as fiscal record number zCount + 1 and clears it. Cash in the drawer stays:
 // it is still in the drawer.
 int PrintZReport() {
-    return run([](Ctx& c) {
+    return run(S_SHIFT | S_TANKS, [](Ctx& c) {
         if (int rc = needNoDocument(c))
             return rc;
         Module& m = c.m;

@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
@@ -62,56 +63,48 @@ void closeModule() {
     g_store.close();
 }
 
-int transact(int (*op)(Ctx&, void*), void* arg) {
+int transact(unsigned sections, int (*op)(Ctx&, void*), void* arg) {
     std::lock_guard<std::mutex> guard(g_lock);
+    bool readOnly = sections & S_READ_ONLY;
     try {
         if (int rc = ensureOpen(); rc != OK)
             return rc;
-        if (int rc = g_store.begin(g_module); rc != OK) {
+        if (int rc = g_store.begin(g_module, readOnly); rc != OK) {
             g_store.close(); // reopen (and recheck) on the next call
             return rc;
         }
         bool consumed = false; // a fault set from outside may refuse the call before it runs
         if (int rc = faultsBeforeCall(g_store, consumed); rc != OK) {
             if (!consumed)
-                g_store.rollback();
-            else if (int wrc = g_store.commit(g_module); wrc != OK)
+                g_store.abandon(g_module, S_PRINTS);
+            else if (int wrc = g_store.commit(g_module, S_PRINTS, std::string(), {}); wrc != OK)
                 rc = wrc;
             return rc;
         }
-        Module before = g_module;
         Paper paper(g_module);
         std::vector<Record> records;
-        Ctx c{g_module, g_store, paper, records};
+        Ctx c{g_module, g_store, paper, records, sections & ~S_READ_ONLY};
         int rc = op(c, arg);
         if (rc == OK)
             rc = faultsAfterCall(g_store, paper.pending());
-        if (rc == OK) {
-            const std::string& text = paper.pending();
-            if (!text.empty()) {
-                rc = g_store.appendJournal(g_module.journalLen, text);
-                g_module.journalLen += int64_t(text.size());
-                g_module.journalCrc = uint32_t(crc32(
-                    g_module.journalCrc, reinterpret_cast<const Bytef*>(text.data()), uInt(text.size())));
-            }
-            for (const Record& r : records)
-                if (rc == OK)
-                    rc = g_store.addRecord(r);
-            if (rc == OK)
-                rc = g_store.commit(g_module);
-            if (rc != OK) {
-                g_module = std::move(before);
-                g_store.rollback();
+        if (rc == OK && !readOnly) {
+            rc = g_store.commit(g_module, c.sections, paper.pending(), records);
+            if (rc != OK) { // the module is read again from the file on the next call
                 g_store.close();
                 return rc;
             }
-            return OK;
+        } else {
+            g_store.abandon(g_module, c.sections);
         }
-        g_module = std::move(before);
-        g_store.rollback();
+#ifdef TILLCORE_SELF_CHECK
+        // Tests: what the call left in memory is what the file holds, whatever it answered.
+        if (!g_store.holds(g_module)) {
+            std::fprintf(stderr, "tillcore: the module in memory differs from its file after a call\n");
+            std::abort();
+        }
+#endif
         return rc;
     } catch (...) { // out of memory: drop the open module, reload it on the next call
-        g_store.rollback();
         g_store.close();
         return E_INTERNAL;
     }

@@ -34,12 +34,18 @@ struct Ctx {
     Store& store;
     Paper& paper;
     std::vector<Record>& newRecords;
+    unsigned sections; // what the operation may change: Section bits
+    // Names sections that the operation changes only in some cases, known once it runs.
+    void touch(unsigned more) { sections |= more; }
 };
 
 // Runs one operation as one transaction: a nonzero result leaves module and memory unchanged.
-int transact(int (*op)(Ctx&, void*), void* arg);
-template <class F> int run(F&& f) {
-    return transact([](Ctx& c, void* p) { return (*static_cast<F*>(p))(c); }, &f);
+// `sections` names what the operation may change (its printout goes to the journal anyway);
+// S_READ_ONLY runs it without the write lock, and it may neither change nor print anything.
+int transact(unsigned sections, int (*op)(Ctx&, void*), void* arg);
+template <class F> int run(unsigned sections, F&& f) {
+    return transact(
+        sections, [](Ctx& c, void* p) { return (*static_cast<F*>(p))(c); }, &f);
 }
 
 // The module memory file: TILLCORE_DB, else the data folder's tillmate/module.sqlite (whose

@@ -24,7 +24,7 @@ bool validAttr(int a) {
 
 template <size_t N>
 int setLines(std::array<Line, N> Module::*field, const int* attrs, const char* const* texts) {
-    return run([&](Ctx& c) {
+    return run(S_LAYOUT, [&](Ctx& c) {
         std::array<Line, N>& target = c.m.*field;
         if (int rc = noDocument(c))
             return rc;
@@ -43,7 +43,7 @@ int setLines(std::array<Line, N> Module::*field, const int* attrs, const char* c
 int setFlag(int Module::*field, int value) {
     if (value != 0 && value != 1)
         return E_RANGE;
-    return run([&](Ctx& c) {
+    return run(S_LAYOUT, [&](Ctx& c) {
         c.m.*field = value;
         return int(OK);
     });
@@ -115,7 +115,7 @@ int SetVAT(int index, double rateValue) {
     int64_t hundredths = 0;
     if (int rc = toNonNegative(rateValue, 100, 9999, hundredths))
         return rc;
-    return run([&](Ctx& c) {
+    return run(S_LAYOUT, [&](Ctx& c) {
         if (int rc = noDocument(c))
             return rc;
         if (c.m.tax[index] != hundredths && shiftHasTurnover(c.m))
@@ -140,7 +140,7 @@ int SetCurrency(int index, const char* name, double rateValue) {
         return E_VALUE;
     if (!cleared && (micro == 0 || name[0] == '\0'))
         return E_VALUE;
-    return run([&](Ctx& c) {
+    return run(S_LAYOUT, [&](Ctx& c) {
         if (int rc = noDocument(c))
             return rc;
         if (shiftHasTurnover(c.m) && c.m.currency[index].rateMicro != micro)
@@ -158,7 +158,7 @@ int SetDate(const char* yyyymmdd) {
         return E_NULL;
     if (!parseDate(yyyymmdd, y, mo, d))
         return E_DATE;
-    return run([&](Ctx& c) {
+    return run(S_IDENTITY, [&](Ctx& c) {
         if (int rc = noDocument(c))
             return rc;
         if (std::string(yyyymmdd) < c.store.lastRecordDate())
@@ -176,7 +176,7 @@ int SetTime(const char* hhmm) {
         return E_NULL;
     if (!parseTime(hhmm, h, mi))
         return E_DATE;
-    return run([&](Ctx& c) {
+    return run(S_IDENTITY, [&](Ctx& c) {
         if (int rc = noDocument(c))
             return rc;
         int64_t now = moduleNow(c.m);
@@ -193,7 +193,7 @@ int SetPrinterTypeEx2(int printerType, int codePage, int imageEnabled, int image
     if (printerType < 0 || printerType > 11 || reserved || codePage < 0 || codePage > 1 || imageEnabled < 0 ||
         imageEnabled > 1 || imageNumber < 1 || imageNumber > 16 || largeImage < 0 || largeImage > 1)
         return E_RANGE;
-    return run([&](Ctx& c) {
+    return run(S_DEVICE, [&](Ctx& c) {
         if (int rc = noDocument(c))
             return rc;
         c.m.printerType = printerType;
@@ -208,7 +208,7 @@ int SetPrinterTypeEx2(int printerType, int codePage, int imageEnabled, int image
 int SetCompressionMode(int mode) {
     if (mode < 0 || mode > 100)
         return E_RANGE;
-    return run([&](Ctx& c) {
+    return run(S_DEVICE, [&](Ctx& c) {
         c.m.compression = mode;
         return int(OK);
     });
@@ -217,7 +217,7 @@ int SetCompressionMode(int mode) {
 int SetTillImpuls(int first, int second) {
     if (first < 0 || first > 255 || second < 0 || second > 255)
         return E_RANGE;
-    return run([&](Ctx& c) {
+    return run(S_DEVICE, [&](Ctx& c) {
         c.m.impulse1 = first;
         c.m.impulse2 = second;
         return int(OK);
@@ -231,7 +231,7 @@ int SetDepartName(int index, const char* name) {
         return E_RANGE;
     if (int rc = checkText(name, kNameMax))
         return rc;
-    return run([&](Ctx& c) {
+    return run(S_LAYOUT, [&](Ctx& c) {
         if (int rc = noDocument(c))
             return rc;
         c.m.dept[index].name = name;
@@ -244,7 +244,7 @@ int SetCredit(int index, const char* name) {
         return E_RANGE;
     if (int rc = checkText(name, kNameMax))
         return rc;
-    return run([&](Ctx& c) {
+    return run(S_LAYOUT, [&](Ctx& c) {
         if (int rc = noDocument(c))
             return rc;
         c.m.credit[index].name = name;
@@ -257,7 +257,7 @@ int AllowGoodsReturn(const char* unitNumber) {
         return E_NULL;
     if (strnlen(unitNumber, kNumberMax + 1) > kNumberMax)
         return E_UNIT;
-    return run([&](Ctx& c) {
+    return run(S_LAYOUT, [&](Ctx& c) {
         if (unitNumber[0] == '\0')
             c.m.goodsReturn = 0;
         else if (c.m.unitNumber == unitNumber)
@@ -270,7 +270,7 @@ int AllowGoodsReturn(const char* unitNumber) {
 
 // Cancels the open document, if any. Fiscal memory, counters and totals are never touched.
 int ResetFiscal() {
-    return run([](Ctx& c) {
+    return run(S_DOC | S_ITEMS, [](Ctx& c) {
         if (c.m.doc == D_FISCAL) {
             c.paper.center("*** RECEIPT CANCELLED ***");
             c.paper.line("");
@@ -294,7 +294,7 @@ int SetClerk(int attribute, const char* name) {
         return E_RANGE;
     if (int rc = checkText(name, kNameMax))
         return rc;
-    return run([&](Ctx& c) {
+    return run(S_LAYOUT, [&](Ctx& c) {
         if (int rc = noDocument(c))
             return rc;
         c.m.clerkAttr = attribute;
@@ -310,7 +310,7 @@ int CustomerDisplay(int mode, const char* line1, const char* line2) {
         return rc;
     if (int rc = checkText(line2, kDisplayMax))
         return rc;
-    return run([&](Ctx& c) {
+    return run(S_DEVICE, [&](Ctx& c) {
         c.m.display1 = line1;
         c.m.display2 = line2;
         return int(OK);
@@ -320,7 +320,7 @@ int CustomerDisplay(int mode, const char* line1, const char* line2) {
 int SetDispParam(int codeIndex, int typeIndex) {
     if (codeIndex < 0 || codeIndex > 1 || typeIndex < 0 || typeIndex > 1)
         return E_RANGE;
-    return run([&](Ctx& c) {
+    return run(S_DEVICE, [&](Ctx& c) {
         c.m.dispCode = codeIndex;
         c.m.dispType = typeIndex;
         return int(OK);
@@ -328,7 +328,7 @@ int SetDispParam(int codeIndex, int typeIndex) {
 }
 
 int SetDispTime() {
-    return run([](Ctx& c) {
+    return run(S_DEVICE, [](Ctx& c) {
         int64_t now = moduleNow(c.m);
         std::string d = dateText(now), t = timeText(now);
         c.m.display1 = d.substr(6, 2) + "." + d.substr(4, 2) + "." + d.substr(0, 4);
@@ -342,7 +342,7 @@ int SetDispTime() {
 int SetLineFR(int lineWidth) {
     if (lineWidth < 24 || lineWidth > 64)
         return E_RANGE;
-    return run([&](Ctx& c) {
+    return run(S_LAYOUT, [&](Ctx& c) {
         if (int rc = noDocument(c))
             return rc;
         c.m.lineWidth = lineWidth;
@@ -357,7 +357,7 @@ int SetEnableFR(int enabled) {
 int SetVoidName(int nameCode) {
     if (!(nameCode >= 0 && nameCode <= 2) && nameCode != 10 && nameCode != 11)
         return E_RANGE;
-    return run([&](Ctx& c) {
+    return run(S_LAYOUT, [&](Ctx& c) {
         if (nameCode < 10)
             c.m.voidName = nameCode;
         else
@@ -382,14 +382,14 @@ int SetPrintVal(int row, bool print, const char* rateText, const char* firstDay,
         return E_VALUE;
     if (print && (rateText[0] == '\0' || std::strtod(rateText, nullptr) <= 0))
         return E_VALUE;
-    return run([&](Ctx& c) {
+    return run(S_LAYOUT, [&](Ctx& c) {
         c.m.printRow[size_t(row - 1)] = {print ? 1 : 0, rateText, firstDay, lastDay};
         return int(OK);
     });
 }
 
 int SetConvertType(bool indirect) {
-    return run([&](Ctx& c) {
+    return run(S_LAYOUT, [&](Ctx& c) {
         c.m.convertIndirect = indirect ? 1 : 0;
         return int(OK);
     });
@@ -403,7 +403,7 @@ int Fiscalization(const char* yyyymmdd) {
         return E_NULL;
     if (!parseDate(yyyymmdd, y, mo, d))
         return E_DATE;
-    return run([&](Ctx& c) {
+    return run(S_IDENTITY, [&](Ctx& c) {
         if (c.m.fiscal())
             return int(E_FISCAL);
         if (int rc = noDocument(c))
@@ -426,7 +426,7 @@ int Fiscalization(const char* yyyymmdd) {
 static int setServiceNumber(std::string Module::*field, const char* number) {
     if (int rc = checkText(number, kNumberMax, false))
         return rc;
-    return run([&](Ctx& c) {
+    return run(S_IDENTITY, [&](Ctx& c) {
         if (c.m.fiscal())
             return int(E_FISCAL);
         c.m.*field = number;
@@ -446,7 +446,7 @@ int WriteData(int blockIndex, const unsigned char* data32) {
         return E_RANGE;
     if (!data32)
         return E_NULL;
-    return run([&](Ctx& c) {
+    return run(S_BLOCKS, [&](Ctx& c) {
         c.m.block[size_t(blockIndex)].assign(reinterpret_cast<const char*>(data32), 32);
         return int(OK);
     });
@@ -465,7 +465,7 @@ int SetFuel(int fuel, const char* name, int decimals, int tax, const char* unit)
     bool removing = name[0] == '\0';
     if (!removing && (decimals < 0 || decimals > 3 || tax < 0 || tax >= kTaxes))
         return E_RANGE;
-    return run([&](Ctx& c) {
+    return run(S_FUEL, [&](Ctx& c) {
         if (int rc = noDocument(c))
             return rc;
         Fuel& f = c.m.fuel[size_t(fuel)];
@@ -490,7 +490,7 @@ int SetFuelPrice(int fuel, double price) {
     int64_t cents = 0;
     if (int rc = toPositive(price, 100, 99999999, cents))
         return rc;
-    return run([&](Ctx& c) {
+    return run(S_FUEL, [&](Ctx& c) {
         if (c.m.fuel[size_t(fuel)].name.empty())
             return int(E_FUEL_ABSENT);
         if (int rc = noDocument(c))
@@ -513,7 +513,7 @@ int SetFuelTank(int tank, const char* name, int fuel, double minLevel, double ma
         return rc;
     if (lo > hi)
         return E_VALUE;
-    return run([&](Ctx& c) {
+    return run(S_TANKS, [&](Ctx& c) {
         if (name[0] != '\0' && c.m.fuel[size_t(fuel)].name.empty())
             return int(E_FUEL_ABSENT);
         if (int rc = noDocument(c))
@@ -534,7 +534,7 @@ int SetFuelPump(int pump, int dec, int n0, int n1, int n2, int n3, int n4, int n
     for (int n : nozzles)
         if (n < -1 || n >= kTanks)
             return E_RANGE;
-    return run([&](Ctx& c) {
+    return run(S_TANKS, [&](Ctx& c) {
         if (int rc = noDocument(c))
             return rc;
         Pump& p = c.m.pump[size_t(pump)];

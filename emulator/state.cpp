@@ -20,10 +20,7 @@ int64_t Tank::stock() const {
 }
 
 int64_t Module::receiptTotal() const {
-    int64_t total = receiptAdj;
-    for (const Item& it : items)
-        total += it.amount + it.adj;
-    return total;
+    return receiptAdj + items.sum();
 }
 
 Module freshModule() {
@@ -86,14 +83,9 @@ bool parseNum(const std::string& s, int64_t& out) {
     return true;
 }
 
-template <class F> void visitState(Module& m, F&& f) {
-    f("unit", m.unitNumber);
-    f("version", m.version);
-    f("chassis", m.chassis);
-    f("id", m.id);
-    f("fiscal_date", m.fiscalDate);
-    f("bad_blocks", m.badBlocks);
-    f("clock_offset", m.clockOffset);
+// Every persisted field, section by section. The keys name the fields in the module memory
+// (format 1 kept one row per key; format 2 keeps one row per section).
+template <class F> void visitSection(int section, Module& m, F&& f) {
     auto lines = [&](const char* name, auto& arr) {
         for (size_t i = 0; i < arr.size(); ++i) {
             std::string k = name + std::to_string(i);
@@ -101,127 +93,184 @@ template <class F> void visitState(Module& m, F&& f) {
             f(k + ".text", arr[i].text);
         }
     };
-    lines("header", m.header);
-    lines("footer", m.footer);
-    lines("footer2_", m.footer2);
-    f("footer_on", m.footerOn);
-    f("footer2_on", m.footer2On);
-    for (int i = 0; i < kTaxes; ++i) {
-        f("tax" + num(i), m.tax[i]);
-        f("tax" + num(i) + ".turnover", m.taxTurnover[i]);
-    }
-    for (int i = 0; i < kCurrencies; ++i) {
-        std::string k = "currency" + num(i);
-        f(k + ".name", m.currency[i].name);
-        f(k + ".rate", m.currency[i].rateMicro);
-        f(k + ".drawer", m.drawer[i]);
-        f(k + ".cash_taken", m.cashTaken[i]);
-        f(k + ".money_in", m.moneyIn[i]);
-        f(k + ".money_out", m.moneyOut[i]);
-    }
-    for (int i = 0; i < kDepartments; ++i) {
-        f("dept" + num(i) + ".name", m.dept[i].name);
-        f("dept" + num(i) + ".turnover", m.dept[i].turnover);
-    }
-    for (int i = 0; i < kCredits; ++i) {
-        std::string k = "credit" + num(i);
-        f(k + ".name", m.credit[i].name);
-        f(k + ".ext", m.credit[i].ext);
-        f(k + ".print", m.credit[i].print);
-        f(k + ".turnover", m.credit[i].turnover);
-    }
-    f("clerk", m.clerk);
-    f("clerk_attr", m.clerkAttr);
-    f("printer_type", m.printerType);
-    f("code_page", m.codePage);
-    f("image_on", m.imageOn);
-    f("image_number", m.imageNumber);
-    f("large_image", m.largeImage);
-    f("compression", m.compression);
-    f("impulse1", m.impulse1);
-    f("impulse2", m.impulse2);
-    for (int i = 0; i < 4; ++i)
-        f("printer_status" + num(i), m.printerStatus[i]);
-    f("hw_mask", m.hwMask);
-    for (int i = 0; i < 3; ++i)
-        f("status_byte" + num(i), m.statusBytes[i]);
-    f("fr_on", m.frOn);
-    f("line_width", m.lineWidth);
-    f("convert_indirect", m.convertIndirect);
-    f("void_name", m.voidName);
-    f("surcharge_name", m.surchargeName);
-    for (int i = 0; i < 3; ++i) {
-        std::string k = "print_row" + num(i);
-        f(k + ".print", m.printRow[i].print);
-        f(k + ".rate", m.printRow[i].rate);
-        f(k + ".from", m.printRow[i].from);
-        f(k + ".till", m.printRow[i].till);
-    }
-    f("goods_return", m.goodsReturn);
-    f("display1", m.display1);
-    f("display2", m.display2);
-    f("disp_code", m.dispCode);
-    f("disp_type", m.dispType);
-    f("drawer_openings", m.drawerOpenings);
-    f("next_receipt", m.nextReceipt);
-    f("day_turnover", m.dayTurnover);
-    f("next_day_receipt", m.nextDayReceipt);
-    f("z_count", m.zCount);
-    f("grand_total", m.grandTotal);
-    for (int i = 0; i < T_COUNT; ++i)
-        f(std::string("shift.") + kTotNames[i], m.tot[i]);
-    for (int i = 0; i < kFuels; ++i) {
-        std::string k = "fuel" + num(i);
-        f(k + ".name", m.fuel[i].name);
-        f(k + ".unit", m.fuel[i].unit);
-        f(k + ".tax", m.fuel[i].tax);
-        f(k + ".decimals", m.fuel[i].decimals);
-        f(k + ".price", m.fuel[i].price);
-    }
-    for (int i = 0; i < kTanks; ++i) {
-        Tank& t = m.tank[i];
-        std::string k = "tank" + num(i);
-        f(k + ".name", t.name);
-        f(k + ".fuel", t.fuel);
-        f(k + ".min", t.min);
-        f(k + ".max", t.max);
-        f(k + ".start", t.start);
-        f(k + ".replenish", t.replenish);
-        f(k + ".underflow", t.underflow);
-        f(k + ".overflow", t.overflow);
-        for (int j = 0; j <= kCredits; ++j) {
-            f(k + ".sold_qty" + num(j), t.soldQty[j]);
-            f(k + ".sold_sum" + num(j), t.soldSum[j]);
+    switch (Section(1u << section)) {
+    case S_IDENTITY:
+        f("unit", m.unitNumber);
+        f("version", m.version);
+        f("chassis", m.chassis);
+        f("id", m.id);
+        f("fiscal_date", m.fiscalDate);
+        f("bad_blocks", m.badBlocks);
+        f("clock_offset", m.clockOffset);
+        break;
+    case S_LAYOUT:
+        lines("header", m.header);
+        lines("footer", m.footer);
+        lines("footer2_", m.footer2);
+        f("footer_on", m.footerOn);
+        f("footer2_on", m.footer2On);
+        for (int i = 0; i < kTaxes; ++i)
+            f("tax" + num(i), m.tax[i]);
+        for (int i = 0; i < kCurrencies; ++i) {
+            f("currency" + num(i) + ".name", m.currency[i].name);
+            f("currency" + num(i) + ".rate", m.currency[i].rateMicro);
         }
-    }
-    for (int i = 0; i < kPumps; ++i) {
-        Pump& p = m.pump[i];
-        std::string k = "pump" + num(i);
-        f(k + ".dec", p.dec);
-        for (int j = 0; j < kNozzles; ++j) {
-            f(k + ".nozzle" + num(j), p.nozzle[j]);
-            f(k + ".total_qty" + num(j), p.totalQty[j]);
-            f(k + ".total_sum" + num(j), p.totalSum[j]);
+        for (int i = 0; i < kDepartments; ++i)
+            f("dept" + num(i) + ".name", m.dept[i].name);
+        for (int i = 0; i < kCredits; ++i) {
+            std::string k = "credit" + num(i);
+            f(k + ".name", m.credit[i].name);
+            f(k + ".ext", m.credit[i].ext);
+            f(k + ".print", m.credit[i].print);
         }
+        f("clerk", m.clerk);
+        f("clerk_attr", m.clerkAttr);
+        f("fr_on", m.frOn);
+        f("line_width", m.lineWidth);
+        f("convert_indirect", m.convertIndirect);
+        f("void_name", m.voidName);
+        f("surcharge_name", m.surchargeName);
+        for (int i = 0; i < 3; ++i) {
+            std::string k = "print_row" + num(i);
+            f(k + ".print", m.printRow[i].print);
+            f(k + ".rate", m.printRow[i].rate);
+            f(k + ".from", m.printRow[i].from);
+            f(k + ".till", m.printRow[i].till);
+        }
+        f("goods_return", m.goodsReturn);
+        break;
+    case S_DEVICE:
+        f("printer_type", m.printerType);
+        f("code_page", m.codePage);
+        f("image_on", m.imageOn);
+        f("image_number", m.imageNumber);
+        f("large_image", m.largeImage);
+        f("compression", m.compression);
+        f("impulse1", m.impulse1);
+        f("impulse2", m.impulse2);
+        for (int i = 0; i < 4; ++i)
+            f("printer_status" + num(i), m.printerStatus[i]);
+        f("hw_mask", m.hwMask);
+        for (int i = 0; i < 3; ++i)
+            f("status_byte" + num(i), m.statusBytes[i]);
+        f("display1", m.display1);
+        f("display2", m.display2);
+        f("disp_code", m.dispCode);
+        f("disp_type", m.dispType);
+        f("drawer_openings", m.drawerOpenings);
+        break;
+    case S_SHIFT:
+        for (int i = 0; i < kTaxes; ++i)
+            f("tax" + num(i) + ".turnover", m.taxTurnover[i]);
+        for (int i = 0; i < kCurrencies; ++i) {
+            std::string k = "currency" + num(i);
+            f(k + ".drawer", m.drawer[i]);
+            f(k + ".cash_taken", m.cashTaken[i]);
+            f(k + ".money_in", m.moneyIn[i]);
+            f(k + ".money_out", m.moneyOut[i]);
+        }
+        for (int i = 0; i < kDepartments; ++i)
+            f("dept" + num(i) + ".turnover", m.dept[i].turnover);
+        for (int i = 0; i < kCredits; ++i)
+            f("credit" + num(i) + ".turnover", m.credit[i].turnover);
+        f("next_receipt", m.nextReceipt);
+        f("day_turnover", m.dayTurnover);
+        f("next_day_receipt", m.nextDayReceipt);
+        f("z_count", m.zCount);
+        f("grand_total", m.grandTotal);
+        for (int i = 0; i < T_COUNT; ++i)
+            f(std::string("shift.") + kTotNames[i], m.tot[i]);
+        break;
+    case S_FUEL:
+        for (int i = 0; i < kFuels; ++i) {
+            std::string k = "fuel" + num(i);
+            f(k + ".name", m.fuel[i].name);
+            f(k + ".unit", m.fuel[i].unit);
+            f(k + ".tax", m.fuel[i].tax);
+            f(k + ".decimals", m.fuel[i].decimals);
+            f(k + ".price", m.fuel[i].price);
+        }
+        break;
+    case S_TANKS:
+        for (int i = 0; i < kTanks; ++i) {
+            Tank& t = m.tank[i];
+            std::string k = "tank" + num(i);
+            f(k + ".name", t.name);
+            f(k + ".fuel", t.fuel);
+            f(k + ".min", t.min);
+            f(k + ".max", t.max);
+            f(k + ".start", t.start);
+            f(k + ".replenish", t.replenish);
+            f(k + ".underflow", t.underflow);
+            f(k + ".overflow", t.overflow);
+            for (int j = 0; j <= kCredits; ++j) {
+                f(k + ".sold_qty" + num(j), t.soldQty[j]);
+                f(k + ".sold_sum" + num(j), t.soldSum[j]);
+            }
+        }
+        for (int i = 0; i < kPumps; ++i) {
+            Pump& p = m.pump[i];
+            std::string k = "pump" + num(i);
+            f(k + ".dec", p.dec);
+            for (int j = 0; j < kNozzles; ++j) {
+                f(k + ".nozzle" + num(j), p.nozzle[j]);
+                f(k + ".total_qty" + num(j), p.totalQty[j]);
+                f(k + ".total_sum" + num(j), p.totalSum[j]);
+            }
+        }
+        break;
+    case S_BLOCKS:
+        for (int i = 0; i < kBlocks; ++i)
+            f("block" + num(i), m.block[i]);
+        break;
+    case S_DOC:
+        f("doc", m.doc);
+        f("receipt_adj", m.receiptAdj);
+        f("receipt_adjusted", m.receiptAdjusted);
+        f("doc_start", m.docStart);
+        break;
+    case S_LAST:
+        f("last_receipt", m.lastReceipt);
+        break;
+    default:
+        break;
     }
-    for (int i = 0; i < kBlocks; ++i)
-        f("block" + num(i), m.block[i]);
-    f("doc", m.doc);
-    f("receipt_adj", m.receiptAdj);
-    f("receipt_adjusted", m.receiptAdjusted);
-    f("doc_text", m.docText);
-    f("last_receipt", m.lastReceipt);
-    f("journal_len", m.journalLen);
-    f("journal_crc", m.journalCrc);
 }
 
+// A section as text: "key=length:value" lines. Values are bytes (data blocks hold zeros).
 struct Writer {
-    Fields& out;
-    void operator()(const std::string& k, const std::string& v) { out.emplace_back(k, v); }
-    void operator()(const std::string& k, int64_t v) { out.emplace_back(k, num(v)); }
-    void operator()(const std::string& k, int v) { out.emplace_back(k, num(v)); }
-    void operator()(const std::string& k, uint32_t v) { out.emplace_back(k, num(v)); }
+    std::string& out;
+    void put(const std::string& k, const char* v, size_t n) {
+        out += k;
+        out += '=';
+        out += num(int64_t(n));
+        out += ':';
+        out.append(v, n);
+        out += '\n';
+    }
+    void operator()(const std::string& k, const std::string& v) { put(k, v.data(), v.size()); }
+    template <class T> void operator()(const std::string& k, const T& v) {
+        std::string s = num(int64_t(v));
+        put(k, s.data(), s.size());
+    }
 };
+
+bool parseSection(const std::string& blob, std::map<std::string, std::string>& out) {
+    size_t pos = 0;
+    while (pos < blob.size()) {
+        size_t eq = blob.find('=', pos), colon = blob.find(':', eq == std::string::npos ? pos : eq);
+        if (eq == std::string::npos || colon == std::string::npos)
+            return false;
+        int64_t n = 0;
+        if (!parseNum(blob.substr(eq + 1, colon - eq - 1), n) || n < 0 ||
+            uint64_t(n) > blob.size() - colon - 1 || blob.size() - colon - 1 - size_t(n) < 1 ||
+            blob[colon + 1 + size_t(n)] != '\n')
+            return false;
+        out[blob.substr(pos, eq - pos)] = blob.substr(colon + 1, size_t(n));
+        pos = colon + 2 + size_t(n);
+    }
+    return true;
+}
 
 struct Reader {
     const std::map<std::string, std::string>& in;
@@ -252,22 +301,42 @@ struct Reader {
 
 } // namespace
 
-Fields serialize(const Module& m) {
-    Fields out;
-    Module copy = m;
-    visitState(copy, Writer{out});
-    out.emplace_back("items", encodeItems(m.items));
+const char* sectionName(int section) {
+    static const char* const names[kSections] = {"identity", "layout", "device",   "shift",       "fuel",
+                                                 "tanks",    "blocks", "document", "last_receipt"};
+    return section >= 0 && section < kSections ? names[section] : "";
+}
+
+std::string encodeSection(int section, const Module& m) {
+    std::string out;
+    // The writer only reads: the visitor takes the module by reference for the reader's sake.
+    visitSection(section, const_cast<Module&>(m), Writer{out});
     return out;
 }
 
-bool deserialize(const Fields& stored, Module& m) {
-    std::map<std::string, std::string> in(stored.begin(), stored.end());
-    Reader r{in};
-    visitState(m, r);
-    const std::string* items = r.find("items");
-    if (!r.ok || !items || !decodeItems(*items, m.items))
+bool decodeSection(int section, const std::string& blob, Module& m) {
+    std::map<std::string, std::string> in;
+    if (!parseSection(blob, in))
         return false;
-    // Values used as indexes or sizes must be sane, or the memory was tampered with.
+    Reader r{in};
+    visitSection(section, m, r);
+    return r.ok;
+}
+
+bool readFormat1(const std::map<std::string, std::string>& rows, Module& m) {
+    std::map<std::string, std::string> all = rows;
+    all.emplace("doc_start", "-1"); // format 1 kept the open receipt's paper as a field
+    Reader r{all};
+    for (int s = 0; s < kSections; ++s)
+        visitSection(s, m, r);
+    r("doc_text", m.docText);
+    r("journal_len", m.journalLen);
+    r("journal_crc", m.journalCrc);
+    const std::string* items = r.find("items");
+    return r.ok && items && decodeItems(*items, m.items);
+}
+
+bool sane(const Module& m) {
     if (m.doc < D_NONE || m.doc > D_NONFISCAL || m.journalLen < 0)
         return false;
     for (const Fuel& f : m.fuel)
@@ -287,19 +356,24 @@ bool deserialize(const Fields& stored, Module& m) {
 }
 
 // Items: fields joined by US (0x1F), items ended by RS (0x1E); texts never hold control bytes.
-std::string encodeItems(const std::vector<Item>& items) {
+std::string encodeItem(const Item& it) {
     std::string out;
-    for (const Item& it : items) {
-        for (int64_t v :
-             {int64_t(it.kind), it.qty, it.price, it.amount, it.adj, int64_t(it.tax), int64_t(it.dept),
-              int64_t(it.pump), int64_t(it.nozzle), int64_t(it.tank), int64_t(it.adjusted)})
-            out += num(v) + '\x1f';
-        out += it.name + '\x1f' + it.unit + '\x1e';
-    }
+    for (int64_t v :
+         {int64_t(it.kind), it.qty, it.price, it.amount, it.adj, int64_t(it.tax), int64_t(it.dept),
+          int64_t(it.pump), int64_t(it.nozzle), int64_t(it.tank), int64_t(it.adjusted)})
+        out += num(v) + '\x1f';
+    out += it.name + '\x1f' + it.unit + '\x1e';
     return out;
 }
 
-bool decodeItems(const std::string& text, std::vector<Item>& items) {
+std::string encodeItems(const Items& items) {
+    std::string out;
+    for (const Item& it : items)
+        out += encodeItem(it);
+    return out;
+}
+
+bool decodeItems(const std::string& text, Items& items) {
     items.clear();
     size_t pos = 0;
     while (pos < text.size()) {

@@ -235,6 +235,12 @@ TEST_F(FaultTest, FailOnceAnswersOnceThenTheFunctionWorks) {
     EXPECT_EQ(faults(), "fail GetFiscalInfo 200");
     ASSERT_EQ(TillcoreModuleClearFault("fail GetFiscalInfo"), 0);
     EXPECT_EQ(field(311, 2), "Wine") << "the call after the failed one did its work";
+    // A reading call uses up its failure too, though it writes nothing else.
+    ASSERT_EQ(TillcoreModuleSetFault("fail", "GetBadBlocks 203 once"), 0);
+    char blocks[256];
+    EXPECT_EQ(GetBadBlocks(blocks), 203);
+    EXPECT_EQ(GetBadBlocks(blocks), 0);
+    EXPECT_EQ(faults(), "");
 }
 
 TEST_F(FaultTest, LatencyHoldsEveryCallBack) {

@@ -1,6 +1,7 @@
 // The module memory: state survives a reopen and a killed process; a damaged file is refused
 // and left as it is; the call trace.
 #include <signal.h>
+#include <sqlite3.h>
 #include <sys/wait.h>
 
 #include <fstream>
@@ -98,4 +99,98 @@ TEST_F(MemoryTest, TraceAppendsOneLinePerCall) {
     EXPECT_NE(l1.find("SetVAT(9, 1.5) -> 2 "), std::string::npos) << l1;
     EXPECT_NE(l2.find("SetCurrency(1, \"US\\\"D\", 0.9) -> 0 "), std::string::npos) << l2;
     EXPECT_NE(l2.find("us"), std::string::npos);
+}
+
+TEST_F(MemoryTest, ReceiptItemsAndAdjustmentSurviveEveryReopen) {
+    ASSERT_EQ(BeginFiscalReceipt(), 0);
+    ASSERT_EQ(PrintRecItemDepart("Bread", 2, 1.25, 0, "", 0), 0);
+    reopen();
+    ASSERT_EQ(PrintRecItemDepart("Cheese", 1, 4.00, 0, "", 0), 0);
+    reopen();
+    ASSERT_EQ(DiscountAdditionForItem(2, -0.50), 0) << "adjusts the last item, saved by an earlier call";
+    reopen();
+    EXPECT_EQ(field(0, 1), "6.00");
+    EXPECT_EQ(DiscountAdditionForItem(2, -0.10), 14) << "the adjustment was kept";
+    ASSERT_EQ(PrintRecItemDepart("Milk", 1, 0.99, 0, "", 0), 0);
+    reopen();
+    EXPECT_EQ(DiscountAdditionForItem(1, 10), 0) << "the new last item is not adjusted yet";
+    ASSERT_EQ(pay(10), 0);
+    reopen();
+    EXPECT_EQ(field(310, 3), "7.09");
+    EXPECT_EQ(field(0, 1), "0.00");
+    ASSERT_EQ(BeginFiscalReceipt(), 0);
+    EXPECT_EQ(DiscountAdditionForItem(2, -0.10), 13) << "a new receipt starts without items";
+    ASSERT_EQ(PrintCopyOfLastReceipt(), 11);
+    ASSERT_EQ(ResetFiscal(), 0);
+    ASSERT_EQ(PrintCopyOfLastReceipt(), 0) << "the last receipt's paper was kept for its copy";
+}
+
+TEST_F(MemoryTest, AnotherProcessSellingIntoTheOpenReceiptIsSeen) {
+    ASSERT_EQ(BeginFiscalReceipt(), 0);
+    ASSERT_EQ(PrintRecItemDepart("Apple", 1, 1.00, 0, "", 0), 0);
+    int lengthBefore = std::stoi(info(910)[0]);
+    pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        tc::closeModule();
+        _exit(PrintRecItemDepart("Pear", 1, 2.00, 0, "", 0) == 0 ? 0 : 1);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    ASSERT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_EQ(field(0, 1), "3.00");
+    EXPECT_GT(std::stoi(info(910)[0]), lengthBefore);
+    ASSERT_EQ(PrintRecItemDepart("Plum", 1, 4.00, 0, "", 0), 0);
+    ASSERT_EQ(pay(7), 0);
+    std::vector<char> buf(100000, 0);
+    ASSERT_EQ(GetFiscalInfo2Ex(911, lengthBefore, buf.data(), int(buf.size())), 0);
+    std::string tail = buf.data();
+    EXPECT_LT(tail.find("Pear"), tail.find("Plum"));
+    EXPECT_NE(tail.find("7.00"), std::string::npos) << tail;
+}
+
+// A writer elsewhere holds the file's write lock: reading calls still answer at once, so they
+// neither take that lock nor write.
+TEST_F(MemoryTest, ReadingCallsNeedNoWriteLock) {
+    ASSERT_EQ(BeginFiscalReceipt(), 0);
+    ASSERT_EQ(PrintRecItemDepart("Apple", 1, 1.00, 0, "", 0), 0);
+    sqlite3* other = nullptr;
+    ASSERT_EQ(sqlite3_open(path_.c_str(), &other), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(other, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
+    char buf[1024];
+    EXPECT_EQ(GetFiscalInfo(0, buf), 0);
+    EXPECT_STREQ(buf, "1.00\x1c");
+    EXPECT_EQ(GetFiscalInfo2(357, 0, buf), 0);
+    EXPECT_EQ(GetFiscalInfo2Ex(911, 0, buf, sizeof buf), 0);
+    EXPECT_EQ(GetBadBlocks(buf), 0);
+    sqlite3_exec(other, "ROLLBACK", nullptr, nullptr, nullptr);
+    sqlite3_close(other);
+}
+
+// A module file written by the emulator's first storage format (one row per field), holding a
+// Z report and an open receipt with an adjusted item, is upgraded where it lies.
+TEST_F(MemoryTest, FileOfTheFirstFormatIsUpgradedInPlace) {
+    std::string copy = "cp '" TILLCORE_TEST_DATA "/module-format1.sqlite' '" + path_ + "'";
+    ASSERT_EQ(std::system(copy.c_str()), 0);
+    reopen();
+    EXPECT_EQ(info(910), (std::vector<std::string>{"2105", "122485F8"}));
+    EXPECT_EQ(field(0, 1), "12.50");
+    EXPECT_EQ(field(10, 2), "FORMAT ONE SHOP");
+    EXPECT_EQ(field(2, 1), "2");
+    EXPECT_EQ(field(7, 1), "1");
+    EXPECT_EQ(DiscountAdditionForItem(2, -0.10), 14) << "the last item's adjustment was kept";
+    ASSERT_EQ(pay(20), 0);
+    reopen();
+    EXPECT_EQ(field(313, 3), "1.50");
+    EXPECT_EQ(field(312, 3), "11.00");
+    std::vector<char> buf(100000, 0);
+    ASSERT_EQ(GetFiscalInfo2Ex(911, 0, buf.data(), int(buf.size())), 0);
+    std::string journal = buf.data();
+    auto head = info(910);
+    EXPECT_EQ(std::to_string(journal.size()), head[0]);
+    char crc[16];
+    snprintf(crc, sizeof crc, "%08X", LoadJournalCrc(0, journal.c_str(), int(journal.size())));
+    EXPECT_EQ(crc, head[1]);
+    EXPECT_NE(journal.find("Tulip"), std::string::npos);
+    EXPECT_NE(journal.find("CHANGE"), std::string::npos);
 }
