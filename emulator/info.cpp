@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "api.h"
+#include "faults.h"
 #include "session.h"
 
 namespace tc {
@@ -68,13 +69,16 @@ int state(Ctx& c, int, int, std::string& out) {
                       : m.doc == D_NONFISCAL ? "NONFISCAL DOCUMENT"
                                              : "READY";
     out = f(std::string(m.fiscal() ? "FISCAL " : "TRAINING ") + doc);
+    const FaultSet& faults = activeFaults();
+    int hwMask = m.hwMask | faults.hardwareMask();
     std::string mask;
-    if (m.hwMask > 0 && m.hwMask <= 255 && m.hwMask != 0x1c)
-        mask = std::string(1, char(m.hwMask));
+    if (hwMask > 0 && hwMask <= 255 && hwMask != 0x1c)
+        mask = std::string(1, char(hwMask));
     out += f(mask);
-    for (int b : m.statusBytes) {
+    std::array<int, 3> extra = faults.statusBytes();
+    for (size_t i = 0; i < extra.size(); ++i) {
         char buf[8];
-        snprintf(buf, sizeof buf, "%02X", unsigned(b) & 0xffu);
+        snprintf(buf, sizeof buf, "%02X", unsigned(m.statusBytes[i] | extra[i]) & 0xffu);
         out += f(buf);
     }
     return OK;
@@ -140,8 +144,9 @@ int convertType(Ctx& c, int, int, std::string& out) {
     return OK;
 }
 int printerStatus(Ctx& c, int, int, std::string& out) {
-    for (int b : c.m.printerStatus)
-        out += f(b & 0xff);
+    std::array<int, 4> extra = activeFaults().printerStatus();
+    for (size_t i = 0; i < extra.size(); ++i)
+        out += f((c.m.printerStatus[i] | extra[i]) & 0xff);
     return OK;
 }
 int fuel(Ctx& c, int i, int, std::string& out) {
@@ -190,7 +195,11 @@ int journalInfo(Ctx& c, int, int, std::string& out) {
 }
 int cardSpace(Ctx& c, int, int, std::string& out) {
     int64_t used = (c.m.journalLen + 1023) / 1024 + c.m.zCount;
-    out = f(used < kCardKb ? kCardKb - used : 0) + f(kCardKb);
+    const FaultSet& faults = activeFaults();
+    if (faults.has(F_CARD_MISSING)) // no card: no space at all
+        out = f(0) + f(0);
+    else
+        out = f(used < kCardKb && !faults.has(F_CARD_FULL) ? kCardKb - used : 0) + f(kCardKb);
     return OK;
 }
 

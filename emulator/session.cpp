@@ -12,6 +12,8 @@
 #include <ctime>
 #include <mutex>
 
+#include "faults.h"
+
 namespace tc {
 
 namespace {
@@ -20,7 +22,9 @@ std::mutex g_lock;
 Store g_store;
 Module g_module;
 
-std::string memoryPath() {
+} // namespace
+
+std::string memoryPath(bool createFolders) {
     if (const char* p = std::getenv("TILLCORE_DB"); p && *p)
         return p;
     std::string base;
@@ -32,7 +36,7 @@ std::string memoryPath() {
         return {};
     // Create each missing folder of base/tillmate.
     std::string dir = base + "/tillmate";
-    for (size_t i = 1; i <= dir.size(); ++i)
+    for (size_t i = 1; createFolders && i <= dir.size(); ++i)
         if (i == dir.size() || dir[i] == '/') {
             std::string part = dir.substr(0, i);
             if (::mkdir(part.c_str(), 0700) != 0 && errno != EEXIST)
@@ -41,10 +45,12 @@ std::string memoryPath() {
     return dir + "/module.sqlite";
 }
 
+namespace {
+
 int ensureOpen() {
     if (g_store.isOpen())
         return OK;
-    std::string path = memoryPath();
+    std::string path = memoryPath(true);
     if (path.empty())
         return E_DB_OPEN;
     return g_store.open(path, g_module);
@@ -67,10 +73,20 @@ int transact(unsigned sections, int (*op)(Ctx&, void*), void* arg) {
             g_store.close(); // reopen (and recheck) on the next call
             return rc;
         }
+        bool consumed = false; // a fault set from outside may refuse the call before it runs
+        if (int rc = faultsBeforeCall(g_store, consumed); rc != OK) {
+            if (!consumed)
+                g_store.abandon(g_module, S_PRINTS);
+            else if (int wrc = g_store.commit(g_module, S_PRINTS, std::string(), {}); wrc != OK)
+                rc = wrc;
+            return rc;
+        }
         Paper paper(g_module);
         std::vector<Record> records;
         Ctx c{g_module, g_store, paper, records, sections & ~S_READ_ONLY};
         int rc = op(c, arg);
+        if (rc == OK)
+            rc = faultsAfterCall(g_store, paper.pending());
         if (rc == OK && !readOnly) {
             rc = g_store.commit(g_module, c.sections, paper.pending(), records);
             if (rc != OK) { // the module is read again from the file on the next call

@@ -48,6 +48,10 @@ template <class F> int run(unsigned sections, F&& f) {
         sections, [](Ctx& c, void* p) { return (*static_cast<F*>(p))(c); }, &f);
 }
 
+// The module memory file: TILLCORE_DB, else the data folder's tillmate/module.sqlite (whose
+// folders are made when createFolders); empty when there is no home.
+std::string memoryPath(bool createFolders);
+
 // Test hook: forget the open module so the next call opens the memory file again.
 void closeModule();
 

@@ -216,6 +216,7 @@ int Store::open(const std::string& path, Module& m) {
     int rc = tables < 0 ? E_DB_DAMAGED : tables == 0 ? createFresh(m) : load(m);
     if (rc == OK) {
         healthy_ = true;
+        ++generation_;
         setDurability();
     } else {
         close();
@@ -516,6 +517,11 @@ int Store::begin(Module& m, bool readOnly) {
         Module reloaded = m;
         Saved saved;
         int rc = read(reloaded, TAIL, saved);
+        if (rc == E_DB_DAMAGED) { // a reset (tillmate-module) starts the journal afresh: check it whole
+            reloaded = m;
+            saved = Saved();
+            rc = read(reloaded, WHOLE, saved);
+        }
         if (rc != OK) {
             rollback();
             healthy_ = rc != E_DB_DAMAGED;
@@ -524,6 +530,7 @@ int Store::begin(Module& m, bool readOnly) {
         adopt(saved, reloaded);
         m = std::move(reloaded);
         dataVersion_ = v;
+        ++generation_;
     }
     return OK;
 }

@@ -28,6 +28,10 @@ public:
     int open(const std::string& path, Module& m);
     void close();
     bool isOpen() const { return db_ != nullptr; }
+    sqlite3* handle() const { return db_; }
+    // Counts the times the module was read from the file (opened, or read again after another
+    // process committed): what else is kept from the file is read again when it moves.
+    uint64_t generation() const { return generation_; }
 
     // One transaction per operation. begin() takes the write lock unless the operation only
     // reads, and reloads the module if another connection committed since the last call.
@@ -79,6 +83,7 @@ private:
     int64_t dataVersion_ = -1;
     bool memory_ = false;  // ":memory:": no journal file, nobody else sees it
     bool healthy_ = false; // loaded and sound: closing may checkpoint the log into the file
+    uint64_t generation_ = 0;
 };
 
 } // namespace tc
