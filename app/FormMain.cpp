@@ -1,5 +1,6 @@
 #include "FormMain.h"
 
+#include "Access.h"
 #include "Logo.h"
 
 #include "pages/PageLayout.h"
@@ -75,6 +76,7 @@ TFormMain::TFormMain(Clock clock, QWidget* parent)
     loadWorkspace_ = std::make_unique<pages::service::LoadWorkspace>(*this);
 
     FormCreate();
+    PrepareAccess(*this);
 }
 
 TFormMain::~TFormMain() = default;
