@@ -1,5 +1,6 @@
 #include "FormMain.h"
 
+#include "Access.h"
 #include "Logo.h"
 #include "app/Version.h"
 
@@ -76,6 +77,7 @@ TFormMain::TFormMain(Clock clock, QWidget* parent)
     loadWorkspace_ = std::make_unique<pages::service::LoadWorkspace>(*this);
 
     FormCreate();
+    PrepareAccess(*this);
 }
 
 TFormMain::~TFormMain() = default;

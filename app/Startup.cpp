@@ -16,6 +16,11 @@ void SetApplicationFont() {
     QApplication::setFont(font);
 }
 
+void SetUpApplication() {
+    QApplication::setApplicationName(QString::fromLatin1(framework::ApplicationTitle));
+    SetApplicationFont();
+}
+
 int RunConsole(const std::function<bool(QString* error)>& load) {
     QString error;
     if (!load(&error)) {

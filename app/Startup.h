@@ -8,5 +8,9 @@
 // box naming it and the loader's message), else 0.
 int RunConsole(const std::function<bool(QString* error)>& load);
 
+// Names the application and sets the window font. No display name is set: the platform would append
+// it to every window caption.
+void SetUpApplication();
+
 // The window font: Tahoma 8 point (11 pixels), or the nearest font the system has.
 void SetApplicationFont();

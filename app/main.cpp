@@ -8,8 +8,6 @@
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Tillmate"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Tillmate"));
-    SetApplicationFont();
+    SetUpApplication();
     return RunConsole(&device::Load);
 }

@@ -225,6 +225,10 @@ double ParseAmount(const QString& text) {
     return text.isEmpty() ? 0.0 : StrToFloat(text);
 }
 
+QString DateEncodeMessage() {
+    return QStringLiteral("Invalid argument to date encode");
+}
+
 QDate ParseYmdDate(const QString& text) {
     const int day = StrToInt(text.mid(6, 2));
     const int month = StrToInt(text.mid(4, 2));
@@ -233,7 +237,7 @@ QDate ParseYmdDate(const QString& text) {
     const uint16_t m = static_cast<uint16_t>(month);
     const uint16_t d = static_cast<uint16_t>(day);
     if (y < 1 || y > 9999 || !QDate::isValid(y, m, d))
-        throw Exception(QStringLiteral("Invalid argument to date encode"));
+        throw Exception(DateEncodeMessage());
     return QDate(y, m, d);
 }
 

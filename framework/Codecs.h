@@ -57,6 +57,8 @@ double ParseAmount(const QString& text);
 // "yyyymmdd" by character positions (day first, then month, then year converted). Raises the
 // integer conversion error of the first bad piece, or "Invalid argument to date encode".
 QDate ParseYmdDate(const QString& text);
+// The message of a date that does not convert.
+QString DateEncodeMessage();
 // "hhmm": minutes converted first, then hours. Raises the integer conversion error or
 // "Invalid argument to time encode".
 QTime ParseHhmmTime(const QString& text);

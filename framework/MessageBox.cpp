@@ -7,6 +7,8 @@
 
 namespace framework {
 
+const char* const ApplicationTitle = "Tillmate";
+
 namespace {
 
 int showQtMessageBox(const QString& caption, const QString& text, int style) {
@@ -44,7 +46,7 @@ int ShowMessageBox(const QString& caption, const QString& text, int style) {
 void ShowApplicationException(const std::exception& e) {
     const auto* own = dynamic_cast<const Exception*>(&e);
     const QString text = own ? own->message() : QString::fromLocal8Bit(e.what());
-    ShowMessageBox(QGuiApplication::applicationDisplayName(), text, mbStop);
+    ShowMessageBox(QString::fromLatin1(ApplicationTitle), text, mbStop);
 }
 
 void RunGuarded(const std::function<void()>& handler) {

@@ -21,6 +21,9 @@ using MessageBoxHandler = std::function<int(const QString& caption, const QStrin
 MessageBoxHandler SetMessageBoxHandler(MessageBoxHandler handler);
 int ShowMessageBox(const QString& caption, const QString& text, int style);
 
+// The application's title: the caption of the application-level exception display.
+extern const char* const ApplicationTitle;
+
 // The application-level display for an exception that escaped a click handler.
 void ShowApplicationException(const std::exception& e);
 

@@ -1,6 +1,7 @@
 #include "Widgets.h"
 
 #include "Codecs.h"
+#include "Exception.h"
 #include "MessageBox.h"
 
 #include <QCheckBox>
@@ -211,11 +212,17 @@ QRadioButton* Radio(QWidget* parent, const QString& name, const QString& caption
 
 QDateEdit* DatePicker(QWidget* parent, const QString& name, const QRect& geometry, const QDate& date) {
     auto* picker = place(new QDateEdit(date, parent), name, geometry);
-    picker->setMinimumDate(QDate(1, 1, 1)); // any date the module answers can be shown
+    picker->setMinimumDate(QDate(100, 1, 1)); // the earliest date a date edit can hold
     picker->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
     picker->setCalendarPopup(false);
     picker->setDate(date);
     return picker;
+}
+
+void ShowDate(QDateEdit* picker, const QDate& date) {
+    if (!date.isValid() || date < picker->minimumDate() || date > picker->maximumDate())
+        throw framework::Exception(framework::DateEncodeMessage());
+    picker->setDate(date);
 }
 
 QTimeEdit* TimePicker(QWidget* parent, const QString& name, const QRect& geometry, const QTime& time) {

@@ -100,6 +100,9 @@ QCheckBox* Check(QWidget* parent, const QString& name, const QString& caption, c
                  std::function<void()> onClick = {});
 QRadioButton* Radio(QWidget* parent, const QString& name, const QString& caption, const QRect& geometry);
 QDateEdit* DatePicker(QWidget* parent, const QString& name, const QRect& geometry, const QDate& date);
+// Shows a date the module answered; one the picker cannot hold (before year 100) raises the date
+// conversion error and leaves the picker as it was.
+void ShowDate(QDateEdit* picker, const QDate& date);
 QTimeEdit* TimePicker(QWidget* parent, const QString& name, const QRect& geometry, const QTime& time);
 // An edit box with an attached spinner; the spinner takes the right-hand 16 pixels of `geometry`.
 framework::UpDown* SpinEdit(QWidget* parent, const QString& editName, const QString& upDownName,

@@ -168,8 +168,8 @@ void ReceiptOptions::GetPrintCurrencyRow(int index, QLineEdit* rateBox, QDateEdi
             return;
         printBox->setChecked(fields[1] == "1");
         rateBox->setText(FromDevice(fields[2]));
-        firstDay->setDate(ParseYmdDate(FromDevice(fields[3])));
-        lastDay->setDate(ParseYmdDate(FromDevice(fields[4])));
+        ui::ShowDate(firstDay, ParseYmdDate(FromDevice(fields[3])));
+        ui::ShowDate(lastDay, ParseYmdDate(FromDevice(fields[4])));
     } catch (const Exception& e) {
         ReportException(form_, name, e);
     }

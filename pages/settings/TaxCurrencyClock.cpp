@@ -122,7 +122,7 @@ void TaxCurrencyClock::ButtonSetDateClick() {
 void TaxCurrencyClock::ButtonGetDateClick() {
     // A date that does not convert raises before the picker is touched.
     RunQuery(form_, "GetFiscalInfo(date)", 5, 1, [this](const std::vector<QByteArray>& fields, int) {
-        Date->setDate(ParseYmdDate(FromDevice(fields[0])));
+        ui::ShowDate(Date, ParseYmdDate(FromDevice(fields[0])));
     });
 }
 

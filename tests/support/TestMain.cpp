@@ -9,7 +9,6 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     ::testing::InitGoogleMock(&argc, argv);
     QApplication application(argc, argv);
-    QApplication::setApplicationDisplayName(QStringLiteral("Tillmate"));
-    SetApplicationFont(); // layouts are checked at the window's own font
+    SetUpApplication(); // as the console does: layouts are checked at the window's own font
     return RUN_ALL_TESTS();
 }
