@@ -1,10 +1,12 @@
 // emulator_bench.cpp - how fast the emulator sells, through its C interface, next to raw SQLite
 // doing the same number of transactions with the same settings (the floor).
 //
-//   tillcore_bench [folder] [seconds]
+//   tillcore_bench [folder] [seconds] [journal MB]
 //
 // folder: where the module files are made (default: the current folder; give one on a real
-// disk). seconds: time per figure (default 1). Each durability mode runs in a child process of
+// disk). seconds: time per figure (default 1). journal MB: also time the first call on a module
+// file whose journal has grown to that size (the open checks the whole journal), next to
+// SQLite's quick_check of the same file. Each durability mode runs in a child process of
 // its own, since the library keeps one open module per process; emulator and floor take turns,
 // three rounds each, and the median round counts.
 #include <sqlite3.h>
@@ -14,6 +16,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -175,30 +178,68 @@ Figures measure(const std::string& module, const std::string& floorFile, const c
     return f;
 }
 
-Figures inChild(const std::string& module, const std::string& floorFile, const char* sync, double budget) {
+// Runs f in a child process (the library opens one module per process) and gives its result.
+template <class T, class F> T inChild(F f) {
     int fds[2];
     if (pipe(fds) != 0)
         std::exit(2);
     pid_t pid = fork();
     if (pid == 0) {
         close(fds[0]);
-        Figures f = measure(module, floorFile, sync, budget);
-        _exit(write(fds[1], &f, sizeof f) == ssize_t(sizeof f) ? 0 : 1);
+        T result = f();
+        _exit(write(fds[1], &result, sizeof result) == ssize_t(sizeof result) ? 0 : 1);
     }
     close(fds[1]);
-    Figures f;
-    bool ok = read(fds[0], &f, sizeof f) == ssize_t(sizeof f);
+    T result{};
+    bool ok = read(fds[0], &result, sizeof result) == ssize_t(sizeof result);
     close(fds[0]);
     int status = 0;
     waitpid(pid, &status, 0);
     if (!ok || !WIFEXITED(status) || WEXITSTATUS(status) != 0) {
-        std::fprintf(stderr, "tillcore_bench: the run for %s failed\n", module.c_str());
+        std::fprintf(stderr, "tillcore_bench: a measuring process failed\n");
         std::exit(2);
     }
-    for (const std::string& p : {module, floorFile})
-        for (const char* tail : {"", "-wal", "-shm", "-journal"})
-            unlink((p + tail).c_str());
-    return f;
+    return result;
+}
+
+void removeModule(const std::string& path) {
+    for (const char* tail : {"", "-wal", "-shm", "-journal"})
+        unlink((path + tail).c_str());
+}
+
+// Grows the module's journal to about mb megabytes: copies of a 5,000-item receipt.
+void growJournal(const std::string& module, int mb) {
+    setenv("TILLCORE_DB", module.c_str(), 1);
+    unsetenv("TILLCORE_SYNC");
+    check(BeginFiscalReceipt(), "BeginFiscalReceipt");
+    for (int i = 0; i < 5000; ++i)
+        check(PrintRecItemDepart("Bread", 1, 1.00, 0, "pc", 0), "PrintRecItemDepart");
+    check(pay(5000), "EndFiscalReceiptCurrEx");
+    char buf[64];
+    for (;;) {
+        check(GetFiscalInfo(910, buf), "GetFiscalInfo");
+        if (std::atoll(buf) >= int64_t(mb) << 20)
+            break;
+        check(PrintCopyOfLastReceipt(), "PrintCopyOfLastReceipt");
+    }
+}
+
+double firstCall(const std::string& module) {
+    setenv("TILLCORE_DB", module.c_str(), 1);
+    char buf[64];
+    auto t = Clock::now();
+    check(GetFiscalInfo(910, buf), "GetFiscalInfo");
+    return seconds(t);
+}
+
+double quickCheck(const std::string& file) {
+    sqlite3* db = nullptr;
+    sqlite3_open(file.c_str(), &db);
+    auto t = Clock::now();
+    sqlite3_exec(db, "PRAGMA quick_check", nullptr, nullptr, nullptr);
+    double s = seconds(t);
+    sqlite3_close(db);
+    return s;
 }
 
 std::string fsType(const std::string& dir) {
@@ -226,8 +267,9 @@ std::string fsType(const std::string& dir) {
 int main(int argc, char** argv) {
     std::string dir = argc > 1 ? argv[1] : ".";
     double budget = argc > 2 ? std::atof(argv[2]) : 1.0;
+    int journalMb = argc > 3 ? std::atoi(argv[3]) : 0;
     if (budget <= 0) {
-        std::fprintf(stderr, "usage: tillcore_bench [folder] [seconds per figure]\n");
+        std::fprintf(stderr, "usage: tillcore_bench [folder] [seconds per figure] [journal MB]\n");
         return 2;
     }
     std::string tag = dir + "/tillcore-bench-" + std::to_string(getpid());
@@ -247,7 +289,9 @@ int main(int argc, char** argv) {
                 "floor / 3", "ratio");
     std::vector<Figures> all;
     for (const Mode& m : modes) {
-        Figures f = inChild(m.module, m.floor, m.sync, budget);
+        Figures f = inChild<Figures>([&] { return measure(m.module, m.floor, m.sync, budget); });
+        removeModule(m.module);
+        removeModule(m.floor);
         all.push_back(f);
         // A 1-item receipt is three transactions: open, sell, pay.
         std::printf("%-40s %11.0f %11.0f %6.2f %11.0f %11.0f %6.2f\n", m.name, f.items, f.floor,
@@ -258,5 +302,19 @@ int main(int argc, char** argv) {
     for (size_t i = 0; i < all.size(); ++i)
         std::printf("%-40s %11.0f %11.0f %6.2f\n", modes[i].name, all[i].first500, all[i].last500,
                     all[i].last500 / all[i].first500);
+    if (journalMb > 0) {
+        std::string module = tag + "-journal.sqlite";
+        inChild<double>([&] {
+            growJournal(module, journalMb);
+            return 0.0;
+        });
+        double cold = inChild<double>([&] { return firstCall(module); });
+        double check = inChild<double>([&] { return quickCheck(module); });
+        std::printf(
+            "\nfirst call on a module file with a %d MB journal: %.0f ms (SQLite's quick_check of the "
+            "file alone: %.0f ms)\n",
+            journalMb, cold * 1000, check * 1000);
+        removeModule(module);
+    }
     return 0;
 }

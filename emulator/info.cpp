@@ -246,7 +246,8 @@ int journalPiece(Ctx& c, int position, size_t room, std::string& out) {
     if (position == c.m.journalLen)
         return E_END;
     size_t want = std::min(room - 1, kPieceMax);
-    if (!c.store.readJournal(position, want, out))
+    // A zero byte would end the reader's text early: the journal never holds one.
+    if (!c.store.readJournal(position, want, out) || std::memchr(out.data(), 0, out.size()))
         return E_DB_DAMAGED;
     bool reachesEnd = position + int64_t(out.size()) >= c.m.journalLen;
     if (!reachesEnd || out.size() > want) {

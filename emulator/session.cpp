@@ -95,6 +95,8 @@ int transact(unsigned sections, int (*op)(Ctx&, void*), void* arg) {
             }
         } else {
             g_store.abandon(g_module, c.sections);
+            if (rc == E_DB_DAMAGED) // found while reading: every call answers it from now on
+                g_store.close();
         }
 #ifdef TILLCORE_SELF_CHECK
         // Tests: what the call left in memory is what the file holds, whatever it answered.

@@ -9,6 +9,7 @@
 #include "store.h"
 
 #include <sqlite3.h>
+#include <sys/stat.h>
 #include <zlib.h>
 
 #include <cstdlib>
@@ -24,9 +25,9 @@ const char kFormat[] = "tillcore module 2";
 constexpr int kUpgrade = -1; // read(): the file is of format 1
 
 const char kSchema[] =
-    "CREATE TABLE module(key TEXT PRIMARY KEY, value BLOB NOT NULL);"
+    "CREATE TABLE module(key TEXT PRIMARY KEY, value BLOB NOT NULL, crc INTEGER NOT NULL);"
     "CREATE TABLE journal(offset INTEGER PRIMARY KEY, text BLOB NOT NULL, crc INTEGER NOT NULL);"
-    "CREATE TABLE item(n INTEGER PRIMARY KEY, data BLOB NOT NULL);"
+    "CREATE TABLE item(n INTEGER PRIMARY KEY, data BLOB NOT NULL, crc INTEGER NOT NULL);"
     "CREATE TABLE fiscal(number INTEGER PRIMARY KEY, date TEXT NOT NULL, record BLOB NOT NULL);"
     "CREATE INDEX fiscal_date ON fiscal(date);";
 
@@ -36,6 +37,7 @@ enum Sql {
     SQL_COMMIT,
     SQL_ROLLBACK,
     SQL_DATA_VERSION,
+    SQL_FORMAT,
     SQL_SECTIONS,
     SQL_SET_SECTION,
     SQL_ITEMS,
@@ -61,17 +63,18 @@ const char* const kSql[SQL_COUNT] = {
     "COMMIT",
     "ROLLBACK",
     "PRAGMA data_version",
-    "SELECT key, value FROM module",
-    "INSERT OR REPLACE INTO module(key, value) VALUES(?, ?)",
-    "SELECT n, data FROM item ORDER BY n",
-    "INSERT OR REPLACE INTO item(n, data) VALUES(?, ?)",
+    "SELECT value FROM module WHERE key = 'format'",
+    "SELECT key, value, crc FROM module",
+    "INSERT OR REPLACE INTO module(key, value, crc) VALUES(?, ?, ?)",
+    "SELECT n, data, crc FROM item ORDER BY n",
+    "INSERT OR REPLACE INTO item(n, data, crc) VALUES(?, ?, ?)",
     "DELETE FROM item WHERE n >= ?",
     "INSERT INTO journal(offset, text, crc) VALUES(?, ?, ?)",
     "SELECT offset, text, crc FROM journal WHERE offset >= ? ORDER BY offset",
     "SELECT offset + length(text), crc FROM journal WHERE offset < ? ORDER BY offset DESC LIMIT 1",
     "SELECT offset + length(text), crc FROM journal ORDER BY offset DESC LIMIT 1",
-    "SELECT offset, text FROM journal WHERE offset <= ? ORDER BY offset DESC LIMIT 1",
-    "SELECT text FROM journal WHERE offset > ? ORDER BY offset",
+    "SELECT offset, text, crc FROM journal WHERE offset <= ? ORDER BY offset DESC LIMIT 1",
+    "SELECT offset, text, crc FROM journal WHERE offset > ? ORDER BY offset",
     "SELECT count(*) FROM fiscal",
     "INSERT INTO fiscal(number, date, record) VALUES(?, ?, ?)",
     "SELECT number, date, record FROM fiscal WHERE date >= ? AND date <= ? ORDER BY number",
@@ -97,6 +100,10 @@ public:
     }
     Query& bind(int i, const std::string& v) {
         sqlite3_bind_blob(s_, i, v.data(), int(v.size()), SQLITE_STATIC);
+        return *this;
+    }
+    Query& bindText(int i, const char* v) {
+        sqlite3_bind_text(s_, i, v, -1, SQLITE_STATIC);
         return *this;
     }
     int step() { return s_ ? sqlite3_step(s_) : SQLITE_ERROR; }
@@ -126,6 +133,10 @@ public:
 private:
     sqlite3_stmt* s_ = nullptr;
 };
+
+int64_t crcOf(const std::string& bytes) {
+    return int64_t(crc32(0, reinterpret_cast<const Bytef*>(bytes.data()), uInt(bytes.size())));
+}
 
 bool oneItem(const std::string& data, Item& out) {
     Items v;
@@ -164,8 +175,8 @@ bool Store::run(int id) {
 
 bool Store::setFormat() {
     Query f(statement(SQL_SET_SECTION));
-    std::string key = "format", value = kFormat;
-    return f.bind(1, key).bind(2, value).step() == SQLITE_DONE;
+    std::string value = kFormat;
+    return f.bindText(1, "format").bind(2, value).bind(3, crcOf(value)).step() == SQLITE_DONE;
 }
 
 int64_t Store::dataVersion() {
@@ -281,7 +292,7 @@ int Store::load(Module& m) {
         Query q(check.get());
         sound = q.step() == SQLITE_ROW && q.blob(0) == "ok";
     }
-    if (!sound) {
+    if (!sound || !wholePages()) {
         rollback();
         return E_DB_DAMAGED;
     }
@@ -300,6 +311,18 @@ int Store::load(Module& m) {
     return OK;
 }
 
+// SQLite writes whole pages: a file whose size is not a multiple of its page size was cut
+// short or grown by someone else (SQLite would read the missing bytes as zeros).
+bool Store::wholePages() {
+    const char* file = sqlite3_db_filename(db_, "main");
+    struct stat st {};
+    if (memory_ || !file || !*file)
+        return true;
+    OneOff size(db_, "PRAGMA page_size");
+    Query q(size.get());
+    return q.step() == SQLITE_ROW && q.i64(0) > 0 && ::stat(file, &st) == 0 && st.st_size % q.i64(0) == 0;
+}
+
 void Store::adopt(Saved& saved, const Module& m) {
     saved_ = std::move(saved.sections);
     savedItems_ = saved.items;
@@ -310,24 +333,30 @@ void Store::adopt(Saved& saved, const Module& m) {
 // Reads the module inside a transaction. The journal is checked as a chain of CRCs: on open
 // the whole of it, after another process's commit what follows the end known here.
 int Store::read(Module& m, Journal check, Saved& saved) {
+    std::string format;
+    {
+        Query q(statement(SQL_FORMAT));
+        if (q.step() != SQLITE_ROW)
+            return E_DB_DAMAGED;
+        format = q.blob(0);
+    }
+    if (format == kFormat1 && check == WHOLE)
+        return kUpgrade;
+    if (format != kFormat)
+        return E_DB_DAMAGED;
     std::map<std::string, std::string> rows;
     {
         Query q(statement(SQL_SECTIONS));
-        if (!q)
-            return E_DB_DAMAGED;
         int rc;
-        while ((rc = q.step()) == SQLITE_ROW)
-            rows[q.blob(0)] = q.blob(1);
+        while ((rc = q.step()) == SQLITE_ROW) {
+            std::string value = q.blob(1);
+            if (crcOf(value) != q.i64(2)) // every row carries the CRC of its value
+                return E_DB_DAMAGED;
+            rows[q.blob(0)] = std::move(value);
+        }
         if (rc != SQLITE_DONE)
             return E_DB_DAMAGED;
     }
-    auto format = rows.find("format");
-    if (format == rows.end())
-        return E_DB_DAMAGED;
-    if (format->second == kFormat1 && check == WHOLE)
-        return kUpgrade;
-    if (format->second != kFormat)
-        return E_DB_DAMAGED;
     for (int s = 0; s < kSections; ++s) {
         auto it = rows.find(sectionName(s));
         if (it == rows.end() || !decodeSection(s, it->second, m))
@@ -341,7 +370,8 @@ int Store::read(Module& m, Journal check, Saved& saved) {
         int rc;
         while ((rc = q.step()) == SQLITE_ROW) {
             saved.lastItem = q.blob(1);
-            if (q.i64(0) != int64_t(m.items.size()) || !oneItem(saved.lastItem, it))
+            if (q.i64(0) != int64_t(m.items.size()) || crcOf(saved.lastItem) != q.i64(2) ||
+                !oneItem(saved.lastItem, it))
                 return E_DB_DAMAGED;
             m.items.push_back(std::move(it));
         }
@@ -407,7 +437,8 @@ int Store::upgradeFormat1(Module& m) {
     };
     std::map<std::string, std::string> rows;
     {
-        Query q(statement(SQL_SECTIONS));
+        OneOff all(db_, "SELECT key, value FROM module");
+        Query q(all.get());
         int rc;
         while ((rc = q.step()) == SQLITE_ROW)
             rows[q.blob(0)] = q.blob(1);
@@ -439,21 +470,14 @@ int Store::upgradeFormat1(Module& m) {
         if (rc != SQLITE_DONE || len != loaded.journalLen || crc != loaded.journalCrc)
             return damaged(E_DB_DAMAGED);
     }
-    // The open receipt's paper must be the journal's end, where it is read from from now on.
-    if (!loaded.docText.empty()) {
-        std::string tail;
-        loaded.docStart = loaded.journalLen - int64_t(loaded.docText.size());
-        if (loaded.docStart < 0 || !readJournal(loaded.docStart, loaded.docText.size(), tail) ||
-            tail != loaded.docText)
-            return damaged(E_DB_DAMAGED);
-    }
     {
         Query f(statement(SQL_COUNT_RECORDS));
         if (f.step() != SQLITE_ROW)
             return damaged(E_DB_DAMAGED);
     }
     if (!exec("ALTER TABLE journal ADD COLUMN crc INTEGER NOT NULL DEFAULT 0;"
-              "CREATE TABLE item(n INTEGER PRIMARY KEY, data BLOB NOT NULL);"
+              "ALTER TABLE module ADD COLUMN crc INTEGER NOT NULL DEFAULT 0;"
+              "CREATE TABLE item(n INTEGER PRIMARY KEY, data BLOB NOT NULL, crc INTEGER NOT NULL);"
               "DELETE FROM module;"))
         return damaged(E_DB_WRITE);
     {
@@ -466,6 +490,14 @@ int Store::upgradeFormat1(Module& m) {
     }
     if (!setFormat())
         return damaged(E_DB_WRITE);
+    // The open receipt's paper must be the journal's end, where it is read from from now on.
+    if (!loaded.docText.empty()) {
+        std::string tail;
+        loaded.docStart = loaded.journalLen - int64_t(loaded.docText.size());
+        if (loaded.docStart < 0 || !readJournal(loaded.docStart, loaded.docText.size(), tail) ||
+            tail != loaded.docText)
+            return damaged(E_DB_DAMAGED);
+    }
     saved_ = {};
     savedItems_ = 0;
     savedLastItem_.clear();
@@ -518,7 +550,7 @@ bool Store::writeItems(const Items& items, std::string& last) {
     for (size_t i = keep; i < items.size(); ++i) {
         last = encodeItem(items[i]);
         Query q(statement(SQL_ADD_ITEM));
-        if (q.bind(1, int64_t(i)).bind(2, last).step() != SQLITE_DONE)
+        if (q.bind(1, int64_t(i)).bind(2, last).bind(3, crcOf(last)).step() != SQLITE_DONE)
             return false;
     }
     return true;
@@ -554,8 +586,7 @@ int Store::commit(Module& m, unsigned sections, const std::string& journalText,
         if (now == saved_[size_t(s)])
             continue;
         Query q(statement(SQL_SET_SECTION));
-        std::string key = sectionName(s);
-        if (q.bind(1, key).bind(2, now).step() != SQLITE_DONE)
+        if (q.bindText(1, sectionName(s)).bind(2, now).bind(3, crcOf(now)).step() != SQLITE_DONE)
             return fail();
         changed[size_t(s)] = std::move(now);
         written |= 1u << s;
@@ -634,26 +665,53 @@ bool Store::holds(const Module& m) {
     return same;
 }
 
+// Reads whole rows and checks each against the journal's CRC chain: a row whose text changed
+// on the disk is never served (the store then counts as damaged).
 bool Store::readJournal(int64_t pos, size_t maxBytes, std::string& out) {
     out.clear();
-    int rc;
+    int64_t end = 0;  // where the next row must begin
+    uint32_t crc = 0; // the journal's CRC up to there
+    std::string text;
+    auto sound = [&](Query& q) {
+        text = q.blob(1);
+        if (q.i64(0) != end)
+            return false;
+        crc = uint32_t(crc32(crc, reinterpret_cast<const Bytef*>(text.data()), uInt(text.size())));
+        end += int64_t(text.size());
+        return int64_t(crc) == q.i64(2);
+    };
+    auto damaged = [&] {
+        healthy_ = false;
+        return false;
+    };
+    int64_t after = pos;
     {
         Query first(statement(SQL_JOURNAL_AT));
-        first.bind(1, pos);
-        rc = first.step();
+        int rc = first.bind(1, pos).step();
         if (rc == SQLITE_ROW) {
-            int64_t off = first.i64(0);
-            std::string t = first.blob(1);
-            if (pos - off < int64_t(t.size()))
-                out = t.substr(size_t(pos - off), maxBytes);
+            end = after = first.i64(0);
+            if (end > 0) {
+                Query before(statement(SQL_JOURNAL_BEFORE));
+                if (before.bind(1, end).step() != SQLITE_ROW || before.i64(0) != end)
+                    return damaged();
+                crc = uint32_t(before.i64(1));
+            }
+            if (!sound(first))
+                return damaged();
+            if (pos - after < int64_t(text.size()))
+                out = text.substr(size_t(pos - after), maxBytes);
         } else if (rc != SQLITE_DONE) {
             return false;
         }
     }
     Query next(statement(SQL_JOURNAL_AFTER));
-    next.bind(1, pos);
-    while (out.size() < maxBytes && (rc = next.step()) == SQLITE_ROW)
-        out += next.blob(0).substr(0, maxBytes - out.size());
+    next.bind(1, after);
+    int rc = SQLITE_DONE;
+    while (out.size() < maxBytes && (rc = next.step()) == SQLITE_ROW) {
+        if (!sound(next))
+            return damaged();
+        out += text.substr(0, maxBytes - out.size());
+    }
     return rc == SQLITE_ROW || rc == SQLITE_DONE;
 }
 

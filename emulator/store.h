@@ -44,7 +44,7 @@ public:
     // named sections of m back as they were saved.
     void abandon(Module& m, unsigned sections);
 
-    // Up to maxBytes of journal text from pos; false on a read failure.
+    // Up to maxBytes of journal text from pos; false on a read failure or a damaged row.
     bool readJournal(int64_t pos, size_t maxBytes, std::string& out);
     bool recordsByDate(const std::string& from, const std::string& to, std::vector<Record>& out);
     bool recordsByNumber(int64_t first, int64_t last, std::vector<Record>& out);
@@ -60,6 +60,7 @@ private:
     struct Saved; // the sections and items as read()
     int createFresh(Module& m);
     int load(Module& m);
+    bool wholePages();
     int read(Module& m, Journal check, Saved& saved);
     void adopt(Saved& saved, const Module& m);
     int upgradeFormat1(Module& m);

@@ -194,3 +194,68 @@ TEST_F(MemoryTest, FileOfTheFirstFormatIsUpgradedInPlace) {
     EXPECT_NE(journal.find("Tulip"), std::string::npos);
     EXPECT_NE(journal.find("CHANGE"), std::string::npos);
 }
+
+namespace {
+
+std::string fileBytes(const std::string& path) {
+    std::stringstream s;
+    s << std::ifstream(path, std::ios::binary).rdbuf();
+    return s.str();
+}
+
+// Flips one bit in every copy of a text in the file (SQLite may keep stale copies in free
+// space; the live one is among them).
+void flipBitIn(std::string& bytes, const std::string& text) {
+    size_t copies = 0;
+    for (size_t at = bytes.find(text); at != std::string::npos; at = bytes.find(text, at + 1), ++copies)
+        bytes[at + 3] = char(bytes[at + 3] ^ 0x01);
+    ASSERT_GT(copies, 0u) << text;
+}
+
+struct Damage {
+    const char* what;
+    void (*apply)(std::string& bytes);
+};
+
+const Damage kDamages[] = {
+    {"a flipped bit inside journal text", [](std::string& b) { flipBitIn(b, "ONLY ON THE PAPER ROLL"); }},
+    {"a flipped bit inside a saved field", [](std::string& b) { flipBitIn(b, "DISPLAY ONLY"); }},
+    {"the file cut short by one byte", [](std::string& b) { b.pop_back(); }},
+    {"the file cut short by 100 bytes", [](std::string& b) { b.resize(b.size() - 100); }},
+};
+
+} // namespace
+
+// Damage anywhere in the file: every call answers 201, nothing of it is served, and the file is
+// left byte for byte as it was.
+TEST_F(MemoryTest, DamageInsideTheFileIsRefusedAndNotOverwritten) {
+    for (const Damage& d : kDamages) {
+        SCOPED_TRACE(d.what);
+        reopen();
+        std::remove(path_.c_str());
+        ASSERT_EQ(CustomerDisplay(0, "DISPLAY ONLY", ""), 0);
+        ASSERT_EQ(BeginNonFiscalReceipt(), 0);
+        ASSERT_EQ(PrintNonFiscalLine("ONLY ON THE PAPER ROLL", 0x41), 0);
+        ASSERT_EQ(EndNonFiscalReceipt(), 0);
+        ASSERT_EQ(BeginFiscalReceipt(), 0);
+        ASSERT_EQ(PrintRecItemDepart("Milk", 1, 1.00, 0, "", 0), 0);
+        ASSERT_EQ(pay(1), 0);
+        reopen(); // closed: everything is in the file itself
+        std::string bytes = fileBytes(path_);
+        d.apply(bytes);
+        { std::ofstream(path_, std::ios::binary | std::ios::trunc) << bytes; }
+
+        char buf[1024] = "untouched";
+        EXPECT_EQ(GetFiscalInfo2Ex(911, 0, buf, sizeof buf), 201);
+        EXPECT_STREQ(buf, "") << "nothing served";
+        EXPECT_EQ(GetFiscalInfo(910, buf), 201);
+        EXPECT_EQ(GetFiscalInfo(1, buf), 201);
+        EXPECT_EQ(SetVAT(0, 10), 201);
+        EXPECT_EQ(BeginFiscalReceipt(), 201);
+        EXPECT_EQ(PrintXReport(), 201);
+        reopen();
+        EXPECT_EQ(GetFiscalInfo(1, buf), 201) << "also after a reopen";
+        reopen();
+        EXPECT_TRUE(fileBytes(path_) == bytes) << "the file was written";
+    }
+}
