@@ -128,6 +128,10 @@ template <class F> int answer(char* out, int room, F&& build) {
 
 using namespace tc;
 
+void TillcoreModuleObserveOnly() {
+    observeOnly();
+}
+
 int TillcoreModulePath(char* out, int room) {
     if (!out)
         return E_NULL;

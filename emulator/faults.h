@@ -60,6 +60,10 @@ struct FaultSet {
     int printingRefusal() const;
 };
 
+// From now on this process only inspects the module: no fault fails, delays or refuses its
+// calls, while the answers still show the faults (tillmate-module).
+void observeOnly();
+
 // The faults in force for the call being answered (read under the module's lock).
 const FaultSet& activeFaults();
 

@@ -21,6 +21,10 @@ extern "C" {
  * nothing. 200 when there is none (no HOME). */
 TILLCORE_MODULE_EXPORT int TillcoreModulePath(char* answer, int room);
 
+/* This process only inspects the module from now on: faults neither fail, delay nor refuse its
+ * calls (the answers of codes 9, 307 and 914 still show them). */
+TILLCORE_MODULE_EXPORT void TillcoreModuleObserveOnly(void);
+
 /* Sets a fault: name as listed in emulator/README.md, value its argument (NULL or "" when it takes
  * none): "latency" takes milliseconds 1..60000, "fail" takes "FUNCTION CODE" or
  * "FUNCTION CODE once". 2 for an unknown name or function, 3 for a bad value. */

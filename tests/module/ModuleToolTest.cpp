@@ -256,6 +256,22 @@ TEST_F(ModuleToolTest, FaultSetByTheToolIsSeenByTheNextCallOfAProcessHoldingTheM
     EXPECT_EQ(Tool({"fault", "list"}).out.find("SET"), std::string::npos) << "the once-failure is used up";
 }
 
+TEST_F(ModuleToolTest, FaultsDoNotHoldBackTheToolItself) {
+    ASSERT_EQ(Tool({"fault", "set", "latency", "3000"}).status, 0);
+    ASSERT_EQ(Tool({"fault", "set", "fail", "GetFiscalInfo2Ex", "6"}).status, 0);
+    ASSERT_EQ(Tool({"fault", "set", "paper-out"}).status, 0);
+    auto start = std::chrono::steady_clock::now();
+    Result r = Tool({"status"});
+    auto took = std::chrono::steady_clock::now() - start;
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("Printer status  8 32 0 96\n"), std::string::npos)
+        << "the answers still show the faults";
+    EXPECT_LT(took, std::chrono::seconds(3)) << "the tool's own calls were delayed";
+    ASSERT_EQ(Tool({"fault", "clear", "latency"}).status, 0);
+    char buf[512];
+    EXPECT_EQ(GetFiscalInfo2Ex(1, 0, buf, sizeof buf), 6) << "the faults are still there for everyone else";
+}
+
 TEST_F(ModuleToolTest, ResetKeepsTheOldModuleAsBackup) {
     Result r = Tool({"reset", "--yes"});
     ASSERT_EQ(r.status, 0) << r.err;

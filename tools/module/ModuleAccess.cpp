@@ -122,6 +122,7 @@ void OpenModule(const std::string& path) {
     if (st.st_size == 0)
         throw Failure(path + ": empty file, not a module memory; left untouched", kExitModule);
     setenv("TILLCORE_DB", path.c_str(), 1);
+    TillcoreModuleObserveOnly(); // the faults it sets are for the others, not for its own reads
     char answer[64] = {};
     int rc = GetFiscalInfo(910, answer);
     if (rc == 201)
