@@ -1,10 +1,10 @@
 #pragma once
 
 // The console's binding to the device library. At start the console loads libtillcore.so.1 by
-// that name (the system's library search decides which build, LD_LIBRARY_PATH included) and
-// resolves each of the 82 functions by name. The functions in namespace device call through the
-// binding table; a function the loaded library lacks raises "Device library has no function NAME"
-// when an operation needs it.
+// that name (the system's library search decides which build, LD_LIBRARY_PATH included), failing
+// that the one beside the executable, and resolves each of the 82 functions by name. The
+// functions in namespace device call through the binding table; a function the loaded library
+// lacks raises "Device library has no function NAME" when an operation needs it.
 
 #include "framework/Exception.h"
 #include "tillcore.h"

@@ -93,7 +93,7 @@ Figures parseRecord(const Record& r, std::string& time, bool& training) {
 // total from the last, everything else added up.
 void accumulate(Figures& sum, const Figures& next, bool first) {
     for (auto& [k, v] : next) {
-        auto it = std::find_if(sum.begin(), sum.end(), [&](auto& p) { return p.first == k; });
+        auto it = std::find_if(sum.begin(), sum.end(), [&key = k](auto& p) { return p.first == key; });
         if (it == sum.end()) {
             sum.emplace_back(k, v);
             continue;

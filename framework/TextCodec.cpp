@@ -51,11 +51,23 @@ const Converter& fromDevice() {
     return c;
 }
 
+// True when every surrogate is half of a pair. QString::toUtf8 would turn a lone one into '?',
+// which the code page then holds, so it is caught before the conversion.
+bool surrogatesPaired(const QString& text) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+            ++i;
+        else if (text[i].isSurrogate())
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 QByteArray ToDevice(const QString& text) {
     QByteArray out;
-    if (!toDevice().convert(text.toUtf8(), out))
+    if (!surrogatesPaired(text) || !toDevice().convert(text.toUtf8(), out))
         throw Exception(
             QStringLiteral("'%1' contains a character that the device code page cannot represent").arg(text));
     return out;

@@ -7,7 +7,7 @@ root_dir="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build_dir="${TILLMATE_BUILD_DIR:-$root_dir/build}"
 
 packages=(
-  build-essential cmake ninja-build ccache pkg-config clang-format
+  build-essential cmake ninja-build ccache pkg-config clang-format clang libclang-rt-14-dev
   qt6-base-dev libqt6test6 libgl-dev
   libgtest-dev libgmock-dev libsqlite3-dev zlib1g-dev
   xvfb xauth imagemagick fonts-dejavu-core fonts-liberation

@@ -3,6 +3,7 @@
 #include "framework/TextCodec.h"
 
 #include <gtest/gtest.h>
+#include <initializer_list>
 
 using namespace framework;
 
@@ -222,6 +223,29 @@ TEST(TextCodec, Windows1257BothWays) {
                                     "bols")),
               QStringLiteral("Ābols"));
     EXPECT_EQ(ToDevice(QString()), QByteArray());
-    EXPECT_EQ(show(raisedMessage([] { ToDevice(QStringLiteral("Zoë 日本")); })),
-              "'Zoë 日本' contains a character that the device code page cannot represent");
+}
+
+TEST(TextCodec, RefusesEveryCharacterTheCodePageCannotHold) {
+    // UTF-16 code units as given, lone surrogates included.
+    auto units = [](std::initializer_list<char16_t> u) {
+        return QString(reinterpret_cast<const QChar*>(u.begin()), static_cast<qsizetype>(u.size()));
+    };
+    const QString refused[] = {
+        QStringLiteral("Zoë 日本"),
+        units({u'A', 0xD800, u'B'}),
+        units({u'A', 0xDC00, u'B'}),
+        units({u'A', 0xDC00, 0xD800}),
+        units({u'A', u'B', 0xD800}),
+        units({0xDC00}),
+        QStringLiteral("smile \U0001F600"),
+        QStringLiteral("replacement \uFFFD"),
+        QStringLiteral("noncharacter \uFFFF"),
+    };
+    for (const QString& text : refused) {
+        // Compared as QStrings: a lone surrogate would not survive a conversion to UTF-8.
+        const QString message = raisedMessage([&] { ToDevice(text); });
+        EXPECT_TRUE(message ==
+                    "'" + text + "' contains a character that the device code page cannot represent")
+            << "case " << &text - refused << ": " << show(message);
+    }
 }
