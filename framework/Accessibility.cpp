@@ -868,6 +868,30 @@ public:
     void doAction(const QString& action) override;
 };
 
+// A tab bar tells of its tabs by their index among all tabs; a screen reader counts the shown ones
+// only. The events are renumbered on their way out, and those of a hidden tab dropped.
+QAccessible::UpdateHandler qtHandler = nullptr;
+
+void renumberTabEvents(QAccessibleEvent* event) {
+    if (auto* bar = qobject_cast<QTabBar*>(event->object()); bar && event->child() >= 0) {
+        int position = -1;
+        for (int i = 0; i <= event->child() && i < bar->count(); ++i)
+            if (bar->isTabVisible(i))
+                ++position;
+        if (event->child() >= bar->count() || !bar->isTabVisible(event->child()))
+            return;
+        event->setChild(position);
+    }
+    if (qtHandler) {
+        qtHandler(event);
+        return;
+    }
+    // Qt's own delivery runs when no handler is installed.
+    QAccessible::installUpdateHandler(nullptr);
+    QAccessible::updateAccessibility(event);
+    QAccessible::installUpdateHandler(&renumberTabEvents);
+}
+
 enum class Kind { Qt, TabBar, Combo, Link, Window };
 
 Kind kindOf(const QString& className, QWidget* widget) {
@@ -915,6 +939,7 @@ void InstallAccessibleFactory(QWidget* window) {
     static bool installed = false;
     if (!installed) {
         QAccessible::installFactory(&factory);
+        qtHandler = QAccessible::installUpdateHandler(&renumberTabEvents);
         installed = true;
     }
     // A control announces itself while it is built, before this runs: the interface Qt made for
