@@ -56,7 +56,8 @@ bool isCaptionLabel(const QWidget* w) {
 QString clean(QString text) {
     text.remove(QLatin1Char('&'));
     text = text.simplified();
-    while (text.endsWith(QLatin1Char(':')) || text.endsWith(QLatin1Char('.')) || text.endsWith(QLatin1Char(',')))
+    while (text.endsWith(QLatin1Char(':')) || text.endsWith(QLatin1Char('.')) ||
+           text.endsWith(QLatin1Char(',')))
         text.chop(1);
     return text.trimmed();
 }
@@ -156,7 +157,8 @@ bool titlesItsRow(const QLabel* head, const Siblings& s) {
     const QWidget* next = nullptr;
     auto consider = [&](const QWidget* w) {
         const QRect r = w->geometry();
-        if (w != head && sameRow(r, hr) && r.left() > hr.left() && (!next || r.left() < next->geometry().left()))
+        if (w != head && sameRow(r, hr) && r.left() > hr.left() &&
+            (!next || r.left() < next->geometry().left()))
             next = w;
     };
     for (const QWidget* w : s.controls)
@@ -240,8 +242,8 @@ void nameSpinner(UpDown* upDown) {
     upDown->setAccessibleName(box + QStringLiteral(" spinner"));
     const QList<QToolButton*> arrows = upDown->findChildren<QToolButton*>(Qt::FindDirectChildrenOnly);
     for (QToolButton* arrow : arrows)
-        arrow->setAccessibleName(box + (arrow->arrowType() == Qt::UpArrow ? QStringLiteral(" up")
-                                                                          : QStringLiteral(" down")));
+        arrow->setAccessibleName(
+            box + (arrow->arrowType() == Qt::UpArrow ? QStringLiteral(" up") : QStringLiteral(" down")));
 }
 
 } // namespace
@@ -395,7 +397,8 @@ QList<QWidget*> leftToRight(QList<QWidget*> row) {
 // Row by row from the top; left to right within a row.
 QList<QWidget*> byRows(QList<QWidget*> items) {
     return inBands(
-        std::move(items), [](const QWidget* a, const QWidget* b) { return a->geometry().top() < b->geometry().top(); },
+        std::move(items),
+        [](const QWidget* a, const QWidget* b) { return a->geometry().top() < b->geometry().top(); },
         [](const QRect& first, const QRect& other) { return sameRow(other, first); }, &leftToRight);
 }
 
@@ -625,18 +628,20 @@ protected:
 
 class LinkKeys : public QObject {
 public:
-    LinkKeys(QLabel* label, std::function<void()> open) : QObject(label), label_(label), open_(std::move(open)) {
+    LinkKeys(QLabel* label, std::function<void()> open)
+        : QObject(label), label_(label), open_(std::move(open)) {
         label->installEventFilter(this);
+        qApp->installEventFilter(this); // the application hears of a new palette first
         paint();
     }
 
     void open() const { open_(); }
 
 protected:
-    bool eventFilter(QObject*, QEvent* event) override {
+    bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::ApplicationPaletteChange) {
             paint();
-        } else if (event->type() == QEvent::KeyPress) {
+        } else if (watched == label_ && event->type() == QEvent::KeyPress) {
             const auto* key = static_cast<QKeyEvent*>(event);
             if (isPressKey(key, true) && !key->isAutoRepeat()) {
                 open();
@@ -863,6 +868,30 @@ public:
     void doAction(const QString& action) override;
 };
 
+// A tab bar tells of its tabs by their index among all tabs; a screen reader counts the shown ones
+// only. The events are renumbered on their way out, and those of a hidden tab dropped.
+QAccessible::UpdateHandler qtHandler = nullptr;
+
+void renumberTabEvents(QAccessibleEvent* event) {
+    if (auto* bar = qobject_cast<QTabBar*>(event->object()); bar && event->child() >= 0) {
+        int position = -1;
+        for (int i = 0; i <= event->child() && i < bar->count(); ++i)
+            if (bar->isTabVisible(i))
+                ++position;
+        if (event->child() >= bar->count() || !bar->isTabVisible(event->child()))
+            return;
+        event->setChild(position);
+    }
+    if (qtHandler) {
+        qtHandler(event);
+        return;
+    }
+    // Qt's own delivery runs when no handler is installed.
+    QAccessible::installUpdateHandler(nullptr);
+    QAccessible::updateAccessibility(event);
+    QAccessible::installUpdateHandler(&renumberTabEvents);
+}
+
 enum class Kind { Qt, TabBar, Combo, Link, Window };
 
 Kind kindOf(const QString& className, QWidget* widget) {
@@ -870,7 +899,8 @@ Kind kindOf(const QString& className, QWidget* widget) {
         return Kind::TabBar;
     if (className == QLatin1String("QComboBox"))
         return Kind::Combo;
-    if (className == QLatin1String("QLabel") && widget->findChild<LinkKeys*>(QString(), Qt::FindDirectChildrenOnly))
+    if (className == QLatin1String("QLabel") &&
+        widget->findChild<LinkKeys*>(QString(), Qt::FindDirectChildrenOnly))
         return Kind::Link;
     if (className == QLatin1String("QWidget") && widget->isWindow())
         return Kind::Window;
@@ -909,6 +939,7 @@ void InstallAccessibleFactory(QWidget* window) {
     static bool installed = false;
     if (!installed) {
         QAccessible::installFactory(&factory);
+        qtHandler = QAccessible::installUpdateHandler(&renumberTabEvents);
         installed = true;
     }
     // A control announces itself while it is built, before this runs: the interface Qt made for

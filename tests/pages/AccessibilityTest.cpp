@@ -18,6 +18,7 @@
 #include <QTest>
 #include <QUrl>
 #include <QWheelEvent>
+#include <stdexcept>
 
 using namespace testing_support;
 using ::testing::ElementsAre;
@@ -26,7 +27,7 @@ using ::testing::IsEmpty;
 
 namespace {
 
-const char* const ShownPages[] = {"TabSheet1", "TabSheet2",  "TabSheet3",  "TabSheet4",
+const char* const ShownPages[] = {"TabSheet1", "TabSheet2", "TabSheet3",  "TabSheet4",
                                   "TabSheet5", "TabSheet7", "TabSheet15", "TabSheet16"};
 
 bool isControlRole(QAccessible::Role role) {
@@ -117,8 +118,8 @@ TEST_F(Accessibility, EveryShownControlHasANameOfItsOwnOnItsPage) {
         for (const Spoken& s : found) {
             EXPECT_FALSE(s.name.trimmed().isEmpty()) << "role " << s.role << " " << s.object.toStdString();
             const auto [at, fresh] = byName.emplace(s.name.toLower(), s.object);
-            EXPECT_TRUE(fresh) << "\"" << s.name.toStdString() << "\" names both "
-                               << at->second.toStdString() << " and " << s.object.toStdString();
+            EXPECT_TRUE(fresh) << "\"" << s.name.toStdString() << "\" names both " << at->second.toStdString()
+                               << " and " << s.object.toStdString();
         }
     }
 }
@@ -146,7 +147,8 @@ TEST_F(Accessibility, RowLabelsAreBuddiesOfTheirBoxes) {
         if (!label->buddy())
             continue;
         ++buddies;
-        EXPECT_EQ(label->buddy()->objectName().toStdString(), ("Depart" + label->text().chopped(1) + "Name").toStdString());
+        EXPECT_EQ(label->buddy()->objectName().toStdString(),
+                  ("Depart" + label->text().chopped(1) + "Name").toStdString());
     }
     EXPECT_EQ(buddies, 8) << "the label of each department row";
 }
@@ -199,7 +201,8 @@ TEST_F(Accessibility, TheTabBarsShowAScreenReaderTheirShownTabsOnly) {
         for (int i = bar->childCount() - 1; i >= 0; --i) {
             QAccessibleInterface* tab = bar->child(i);
             tab->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-            EXPECT_EQ(tabs->tabText(tabs->currentIndex()).toStdString(), captions[i].toStdString()) << control;
+            EXPECT_EQ(tabs->tabText(tabs->currentIndex()).toStdString(), captions[i].toStdString())
+                << control;
             EXPECT_TRUE(tab->state().selected);
         }
     }
@@ -278,11 +281,12 @@ TEST_F(Accessibility, TabWalksEachPageGroupByGroupAndEndsOnReset) {
     const std::pair<const char*, QStringList> cases[] = {
         {"TabSheet1",
          {"GroupBox5", "GroupBox6", "GroupBox7", "GroupBox2", "GroupBox40", "GroupBoxVat", "GroupBoxDate",
-          "GroupBoxTime", "GroupBoxClerk", "GroupBox12", "GroupBoxCurrency", "GroupBoxCCT", "GoodsReturnEnable",
-          "ButtonSetAllowGoodsReturn", "ButtonSettingsResetFiscal"}},
+          "GroupBoxTime", "GroupBoxClerk", "GroupBox12", "GroupBoxCurrency", "GroupBoxCCT",
+          "GoodsReturnEnable", "ButtonSetAllowGoodsReturn", "ButtonSettingsResetFiscal"}},
         {"TabSheet2",
          {"GroupBoxInformation", "GroupBoxTables", "GroupBoxReports", "GroupBoxCashInDrawer",
-          "GroupBoxInfoDepartments", "GroupBoxHardErrors", "GroupBoxPeriodicReports", "ButtonInfoResetFiscal"}},
+          "GroupBoxInfoDepartments", "GroupBoxHardErrors", "GroupBoxPeriodicReports",
+          "ButtonInfoResetFiscal"}},
         {"TabSheet3",
          {"GroupBoxFiscalItems", "GroupBoxFiscalReceiptDiscount", "GroupBoxFiscalComment",
           "GroupBoxCustomerMoney", "ButtonBeginFiscalReceipt", "ButtonFiscalReceiptItemSale",
@@ -317,4 +321,135 @@ TEST_F(Accessibility, TabWalksEachPageGroupByGroupAndEndsOnReset) {
         }
         EXPECT_EQ(reached.join(' ').toStdString(), groups.join(' ').toStdString());
     }
+}
+
+TEST_F(Accessibility, GridsAndTheJournalHandTabOnBothWays) {
+    const std::pair<const char*, const char*> boxes[] = {{"ServiceBadBlocks", "TabSheet7"},
+                                                         {"JournalText", "TabSheet15"}};
+    for (const auto& [name, page] : boxes) {
+        SCOPED_TRACE(name);
+        QWidget* box = find(name);
+        open(page);
+        const QList<QWidget*> order = framework::access::ReadingOrder(pages()->currentWidget());
+        const qsizetype at = order.indexOf(box);
+        ASSERT_GE(at, 0);
+        box->setFocus();
+        QTest::keyClick(box, Qt::Key_Tab);
+        EXPECT_EQ(form->focusWidget(), order.value(at + 1));
+        box->setFocus();
+        QTest::keyClick(box, Qt::Key_Backtab, Qt::ShiftModifier);
+        EXPECT_EQ(form->focusWidget(), at > 0 ? order.value(at - 1) : pages()->tabBar());
+    }
+    EXPECT_TRUE(find<QPlainTextEdit>("JournalText")->toPlainText().isEmpty()) << "Tab typed no character";
+}
+
+TEST_F(Accessibility, EnterAndSpacePressTheFocusedButton) {
+    const std::pair<Qt::Key, const char*> keys[] = {
+        {Qt::Key_Return, "Return"}, {Qt::Key_Enter, "Enter"}, {Qt::Key_Space, "Space"}};
+    for (const auto& [key, label] : keys) {
+        SCOPED_TRACE(label);
+        device.clearCalls();
+        auto* button = find<QPushButton>("ButtonGetDate");
+        button->setFocus();
+        QTest::keyClick(button, key, key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+        EXPECT_THAT(calls(), ElementsAre(Call("GetFiscalInfo", 5)));
+    }
+}
+
+TEST_F(Accessibility, TheWebLinkIsReachedByTabAndOpensOnEnterOrSpace) {
+    QList<QUrl> opened;
+    form->setUrlOpener([&](const QUrl& url) { opened << url; });
+    open("TabSheet16");
+    EXPECT_THAT(tabWalk(), ElementsAre(form->Label250));
+    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Space}) {
+        form->Label250->setFocus();
+        QTest::keyClick(form->Label250, key);
+    }
+    QAccessibleInterface* link = QAccessible::queryAccessibleInterface(form->Label250);
+    EXPECT_EQ(link->role(), QAccessible::Link);
+    link->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    ASSERT_EQ(opened.size(), 3);
+    for (const QUrl& url : opened)
+        EXPECT_EQ(url.host().toStdString(), TFormMain::WebAddress.toStdString());
+    EXPECT_EQ(form->Label250->focusPolicy(), Qt::TabFocus) << "a click does not take the focus";
+}
+
+TEST_F(Accessibility, CaptionsAreShownWithNothingAppended) {
+    // The platform appends the application display name to every window caption once one is set;
+    // the console sets none, so the name shown follows the application name.
+    const QString name = QCoreApplication::applicationName();
+    QCoreApplication::setApplicationName(QStringLiteral("probe"));
+    EXPECT_EQ(QGuiApplication::applicationDisplayName().toStdString(), "probe");
+    QCoreApplication::setApplicationName(name);
+    EXPECT_EQ(name.toStdString(), framework::ApplicationTitle);
+    EXPECT_EQ(form->windowTitle().toStdString(), "Dravik EngineerinG. Tillmate QuentaE v1.1");
+
+    framework::ShowApplicationException(std::runtime_error("out of paper"));
+    EXPECT_THAT(boxes(), ElementsAre(ShownBox{"Tillmate", "out of paper", 16}));
+}
+
+TEST_F(Accessibility, TheLinkReadsOnALightAndOnADarkPalette) {
+    const QPalette light = QApplication::palette();
+    form->Label250->ensurePolished();
+    EXPECT_EQ(form->Label250->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+
+    QPalette dark = light;
+    for (QPalette::ColorRole role : {QPalette::Window, QPalette::Button, QPalette::Base})
+        dark.setColor(role, QColor(0x35, 0x35, 0x35));
+    dark.setColor(QPalette::WindowText, Qt::white);
+    dark.setColor(QPalette::Link, QColor(0x2a, 0x82, 0xda));
+    QApplication::setPalette(dark);
+    form->Label250->ensurePolished();
+    const QColor shown = form->Label250->palette().color(QPalette::WindowText);
+    QApplication::setPalette(light);
+    EXPECT_NE(shown, QColor(0, 0, 255));
+    EXPECT_GE(framework::access::ContrastRatio(shown, dark.color(QPalette::Window)), 4.5);
+    EXPECT_LT(framework::access::ContrastRatio(QColor(0, 0, 255), dark.color(QPalette::Window)), 4.5)
+        << "pure blue would not do";
+    form->Label250->ensurePolished();
+    EXPECT_EQ(form->Label250->palette().color(QPalette::WindowText), QColor(0, 0, 255)) << "blue again";
+}
+
+TEST_F(Accessibility, DatePickersTakeEveryDateFromYear100) {
+    struct Case {
+        const char* answer;
+        QDate shown; // invalid: refused, the picker keeps its date
+    };
+    const Case cases[] = {
+        {"01500615", QDate(150, 6, 15)}, {"01000101", QDate(100, 1, 1)}, {"17520913", QDate(1752, 9, 13)},
+        {"00991231", QDate()},           {"00010101", QDate()},
+    };
+    const QDate before(2020, 6, 1);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.answer);
+        messages.clear();
+        device.clearCalls();
+        find<QDateEdit>("Date")->setDate(before);
+        device.setAnswer(5, QByteArray(c.answer) + "\x1c");
+        click("ButtonGetDate");
+        if (c.shown.isValid()) {
+            EXPECT_THAT(boxes(), IsEmpty());
+            EXPECT_EQ(find<QDateEdit>("Date")->date(), c.shown);
+            click("ButtonSetDate"); // and back to the module as it came
+            EXPECT_THAT(calls(),
+                        ElementsAre(Call("GetFiscalInfo", 5), Call("SetDate", std::string(c.answer))));
+        } else {
+            EXPECT_THAT(boxes(),
+                        ElementsAre(ExceptionBox("GetFiscalInfo(date)", "Invalid argument to date encode")));
+            EXPECT_EQ(find<QDateEdit>("Date")->date(), before);
+        }
+    }
+}
+
+TEST_F(Accessibility, APrintCurrencyDayBeforeYear100IsRefusedAndThePickerKept) {
+    device.setAnswer(303, "1\x1c"
+                          "1\x1c"
+                          "9.9\x1c"
+                          "00500101\x1c"
+                          "01501231\x1c");
+    click("pvGet1");
+    EXPECT_EQ(find<QDateEdit>("pvDateFrom1")->date(), QDate(2013, 8, 15));
+    EXPECT_EQ(find<QDateEdit>("pvDateTill1")->date(), QDate(2014, 7, 1));
+    EXPECT_THAT(boxes(),
+                ElementsAre(ExceptionBox("GetInfoData(infoPrnVal1)", "Invalid argument to date encode")));
 }
