@@ -82,8 +82,9 @@ struct Answer {
     explicit Answer(size_t n) : size(n), p(static_cast<char*>(std::malloc(n))) { std::memset(p, 0x5A, n); }
     ~Answer() { std::free(p); }
     void checkTerminated(int rc) const {
-        if (rc == 0 || rc == 21)
+        if (rc == 0 || rc == 21) {
             ASSERT_NE(std::memchr(p, 0, size), nullptr) << "answer not terminated";
+        }
     }
     size_t size;
     char* p;

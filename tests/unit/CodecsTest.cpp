@@ -1,10 +1,12 @@
 #include "framework/Codecs.h"
+#include "device/AnswerFields.h"
 #include "framework/Exception.h"
 #include "framework/TextCodec.h"
 
 #include <gtest/gtest.h>
 
 using namespace framework;
+using namespace device;
 
 namespace {
 
