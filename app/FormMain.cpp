@@ -4,6 +4,7 @@
 #include "Logo.h"
 #include "app/Version.h"
 
+#include "framework/Widgets.h"
 #include "pages/PageLayout.h"
 #include "pages/fuel/FuelSales.h"
 #include "pages/fuel/FuelStock.h"
@@ -55,27 +56,7 @@ TFormMain::TFormMain(Clock clock, QWidget* parent)
 
     BuildPages();
     BuildAboutPage();
-
-    headerFooter_ = std::make_unique<pages::settings::HeaderFooter>(*this);
-    taxCurrencyClock_ = std::make_unique<pages::settings::TaxCurrencyClock>(*this);
-    printerSettings_ = std::make_unique<pages::settings::PrinterSettings>(*this);
-    departmentsCredits_ = std::make_unique<pages::settings::DepartmentsCredits>(*this);
-    informationPage_ = std::make_unique<pages::information::InformationPage>(*this);
-    rawRequests_ = std::make_unique<pages::information::RawRequests>(*this);
-    reports_ = std::make_unique<pages::information::Reports>(*this);
-    fiscalReceipt_ = std::make_unique<pages::receipts::FiscalReceipt>(*this);
-    nonFiscalReceipt_ = std::make_unique<pages::receipts::NonFiscalReceipt>(*this);
-    tillOperations_ = std::make_unique<pages::receipts::TillOperations>(*this);
-    clerk_ = std::make_unique<pages::receipts::Clerk>(*this);
-    barcode_ = std::make_unique<pages::receipts::Barcode>(*this);
-    receiptOptions_ = std::make_unique<pages::receipts::ReceiptOptions>(*this);
-    fuelTables_ = std::make_unique<pages::fuel::FuelTables>(*this);
-    fuelSales_ = std::make_unique<pages::fuel::FuelSales>(*this);
-    fuelStock_ = std::make_unique<pages::fuel::FuelStock>(*this);
-    serviceOperations_ = std::make_unique<pages::service::ServiceOperations>(*this);
-    journal_ = std::make_unique<pages::service::Journal>(*this);
-    loadWorkspace_ = std::make_unique<pages::service::LoadWorkspace>(*this);
-
+    BuildModules();
     FormCreate();
     PrepareAccess(*this);
 }
@@ -113,32 +94,99 @@ void TFormMain::BuildPages() {
     PageControl1->setUsesScrollButtons(false);
     PageControl1->tabBar()->setExpanding(false);
 
-    TabSheet1 = addPage(PageControl1, "TabSheet1", QStringLiteral("Settings"));
-    TabSheet2 = addPage(PageControl1, "TabSheet2", QStringLiteral("Information"));
-    TabSheet3 = addPage(PageControl1, "TabSheet3", QStringLiteral("Fiscal Receipt"));
-    TabSheet4 = addPage(PageControl1, "TabSheet4", QStringLiteral("NonFiscal Receipt"));
-    TabSheet5 = addPage(PageControl1, "TabSheet5", QStringLiteral("Other"));
-    TabSheet6 = addPage(PageControl1, "TabSheet6", QStringLiteral("Fuel"));
-    TabSheet7 = addPage(PageControl1, "TabSheet7", QStringLiteral("Service"));
-    TabSheet9 = addPage(PageControl1, "TabSheet9", QStringLiteral("Load"));
-    TabSheet15 = addPage(PageControl1, "TabSheet15", QStringLiteral("Journal"));
-    TabSheet16 = addPage(PageControl1, "TabSheet16", QStringLiteral("About"));
-    TabSheet18 = addPage(PageControl1, "TabSheet18", QStringLiteral("Info"));
-
-    Totals = subPageControl(TabSheet6, "Totals");
-    TabSheet8 = addPage(Totals, "TabSheet8", QStringLiteral("Settings"));
-    TabSheet12 = addPage(Totals, "TabSheet12", QStringLiteral("Receipt"));
-    TabSheet13 = addPage(Totals, "TabSheet13", QStringLiteral("Other"));
-    TabSheet17 = addPage(Totals, "TabSheet17", QStringLiteral("Totals"));
-
-    PageControl2 = subPageControl(TabSheet9, "PageControl2");
-    TabSheet10 = addPage(PageControl2, "TabSheet10", QStringLiteral("Service"));
-    TabSheet11 = addPage(PageControl2, "TabSheet11", QStringLiteral("Report"));
-    TabSheet14 = addPage(PageControl2, "TabSheet14", QStringLiteral("Fuel"));
+    struct PageEntry {
+        pages::Page value;
+        QWidget* TFormMain::*member;
+        const char* name;
+        const char* caption;
+        pages::Page owner;
+    };
+    const PageEntry entries[] = {
+#define TILLMATE_PAGE_ENTRY(value, name, caption, owner)                                                     \
+    {pages::Page::value, &TFormMain::name, #name, caption, pages::Page::owner},
+        TILLMATE_PAGES(TILLMATE_PAGE_ENTRY)
+#undef TILLMATE_PAGE_ENTRY
+    };
+    for (const PageEntry& entry : entries) {
+        QTabWidget* control = entry.owner == pages::Page::None ? PageControl1 : SubPageControl(entry.owner);
+        QWidget* page = addPage(control, entry.name, QString::fromLatin1(entry.caption));
+        this->*entry.member = page;
+        pages_[static_cast<size_t>(entry.value)] = page;
+    }
 }
 
-template <class T> T* TFormMain::control(const char* name) const {
-    return findChild<T*>(QString::fromLatin1(name));
+// The Fuel and Load pages hold their sub-pages in page controls of their own, made with the first
+// sub-page.
+QTabWidget* TFormMain::SubPageControl(pages::Page owner) {
+    QTabWidget*& control = owner == pages::Page::Fuel ? Totals : PageControl2;
+    if (!control)
+        control = subPageControl(page(owner), owner == pages::Page::Fuel ? "Totals" : "PageControl2");
+    return control;
+}
+
+QWidget* TFormMain::page(pages::Page which) const {
+    return pages_.at(static_cast<size_t>(which));
+}
+
+template <class Module, class... Peers> Module& TFormMain::Add(Peers&&... peers) {
+    auto module =
+        std::make_shared<Module>(static_cast<pages::PageHost&>(*this), std::forward<Peers>(peers)...);
+    modules_.push_back(module);
+    return *module;
+}
+
+// Each module builds its groups onto its pages as it is made; the order of the lines is the order
+// in which controls are created, and so the order of the keyboard focus on each page.
+void TFormMain::BuildModules() {
+    using namespace pages;
+    Add<settings::HeaderFooter>();
+    taxCurrencyClock_ = &Add<settings::TaxCurrencyClock>();
+    Add<settings::PrinterSettings>();
+    departmentsCredits_ = &Add<settings::DepartmentsCredits>();
+    PlaceResetButtons();
+    auto& informationPage = Add<information::InformationPage>(*taxCurrencyClock_, *departmentsCredits_);
+    Add<information::RawRequests>();
+    auto& reports = Add<information::Reports>();
+    fiscalReceipt_ = &Add<receipts::FiscalReceipt>();
+    Add<receipts::NonFiscalReceipt>();
+    Add<receipts::TillOperations>(informationPage);
+    Add<receipts::Clerk>();
+    Add<receipts::Barcode>();
+    Add<receipts::ReceiptOptions>();
+    fuelTables_ = &Add<fuel::FuelTables>();
+    Add<fuel::FuelSales>(*fiscalReceipt_);
+    fuelStock_ = &Add<fuel::FuelStock>(reports.tankReportsGroup());
+    Add<service::ServiceOperations>();
+    Add<service::Journal>();
+    loadWorkspace_ = &Add<service::LoadWorkspace>();
+}
+
+// The "Reset" button in the bottom right-hand corner of eight pages, all running the one handler.
+void TFormMain::PlaceResetButtons() {
+    using pages::Page;
+    struct Placement {
+        Page page;
+        const char* name;
+        QRect rect;
+    };
+    const Placement placements[] = {
+        {Page::Settings, "ButtonSettingsResetFiscal", pages::ResetButtonRect},
+        {Page::Information, "ButtonInfoResetFiscal", pages::ResetButtonRect},
+        {Page::FiscalReceipt, "ButtonFiscalReceiptResetFiscal", pages::ResetButtonRect},
+        {Page::NonFiscalReceipt, "ButtonNonFiscalReceiptResetFiscal", pages::ResetButtonRect},
+        {Page::Other, "ButtonOtherResetFiscal", pages::ResetButtonRect},
+        {Page::Service, "ButtonServiceResetFiscal", pages::ResetButtonRect},
+        {Page::FuelReceipt, "ButtonFuelSale_Reset", pages::SubPageResetButtonRect},
+        {Page::LoadService, "ButtonLoadResetFiscal", pages::SubPageResetButtonRect},
+    };
+    pages::settings::DepartmentsCredits* handler = departmentsCredits_;
+    for (const Placement& p : placements)
+        ui::Button(page(p.page), QString::fromLatin1(p.name), QStringLiteral("Reset"), p.rect,
+                   [handler] { handler->ButtonResetFiscalClick(); });
+}
+
+template <class T> T* TFormMain::control(const QString& name) const {
+    return ui::Require<T>(this, name);
 }
 
 void TFormMain::FormCreate() {
@@ -151,10 +199,7 @@ void TFormMain::FormCreate() {
 
     // 3, 4. Pages and controls the user does not reach.
     hideTab(PageControl1, TabSheet18);
-    auto hide = [this](const char* name) {
-        if (auto* w = control<QWidget>(name))
-            w->hide();
-    };
+    auto hide = [this](const QString& name) { control(name)->hide(); };
     hide("textSaleCycle");
     hide("Button10");
     hideTab(Totals, TabSheet17);
@@ -166,27 +211,27 @@ void TFormMain::FormCreate() {
 
     // 5. The credits' "Num" column.
     for (int i = 1; i <= 8; ++i)
-        hide(qPrintable(QStringLiteral("Credit%1Ext").arg(i)));
+        hide(QStringLiteral("Credit%1Ext").arg(i));
 
     // 6. Header and footer groups shown at their working width.
     for (const char* name : {"GroupBox5", "GroupBox6"}) {
-        if (auto* group = control<QWidget>(name)) {
-            group->show();
-            group->resize(340, group->height());
-        }
+        QWidget* group = control(name);
+        group->show();
+        group->resize(340, group->height());
     }
 
     // 7. Wider credit names.
-    for (int i = 1; i <= 8; ++i)
-        if (auto* edit = control<QWidget>(qPrintable(QStringLiteral("Credit%1Name").arg(i))))
-            edit->resize(82, edit->height());
+    for (int i = 1; i <= 8; ++i) {
+        QWidget* edit = control(QStringLiteral("Credit%1Name").arg(i));
+        edit->resize(82, edit->height());
+    }
 
     // 8. FR options.
     hide("GroupBox63");
 
     // 9. Printer settings tall enough for its lower rows.
-    if (auto* group = control<QWidget>("GroupBox2"))
-        group->resize(group->width(), 170);
+    QWidget* printer = control("GroupBox2");
+    printer->resize(printer->width(), 170);
 
     // 10. Clerk password.
     hide("labelClerkPassword");
@@ -195,65 +240,49 @@ void TFormMain::FormCreate() {
     // 11. Credit buttons 30 to the left.
     for (int i = 1; i <= 8; ++i) {
         for (const QString& name :
-             {QStringLiteral("ButtonCredit%1Set").arg(i), QStringLiteral("ButtonCredit%1Get").arg(i)})
-            if (auto* button = control<QWidget>(qPrintable(name)))
-                button->move(button->x() - 30, button->y());
+             {QStringLiteral("ButtonCredit%1Set").arg(i), QStringLiteral("ButtonCredit%1Get").arg(i)}) {
+            QWidget* button = control(name);
+            button->move(button->x() - 30, button->y());
+        }
     }
 
     // 12. Credits group width.
-    auto* credits = control<QWidget>("GroupBox12");
-    if (credits)
-        credits->resize(220, credits->height());
+    QWidget* credits = control("GroupBox12");
+    credits->resize(220, credits->height());
 
     // 13. The credits' "Print" column and the two column titles.
     for (int i = 1; i <= 8; ++i)
-        hide(qPrintable(QStringLiteral("Credit%1Print").arg(i)));
+        hide(QStringLiteral("Credit%1Print").arg(i));
     hide("Label254");
     hide("Label255");
 
     // 14. Departments and credits moved right; departments narrower.
-    if (auto* departments = control<QWidget>("GroupBox40")) {
-        departments->move(departments->x() + 70, departments->y());
-        departments->resize(205, departments->height());
-    }
-    if (credits)
-        credits->move(credits->x() + 50, credits->y());
+    QWidget* departments = control("GroupBox40");
+    departments->move(departments->x() + 70, departments->y());
+    departments->resize(205, departments->height());
+    credits->move(credits->x() + 50, credits->y());
 
     // 15. The receipt type list is not used.
     hide("comboBeginFiscal");
 
     // 16. Void and surcharge names.
-    for (const char* name : {"VoidType", "SurchargeType"})
-        if (auto* combo = control<QComboBox>(name))
-            combo->setCurrentIndex(0);
+    auto select = [this](const QString& name, int index) {
+        control<QComboBox>(name)->setCurrentIndex(index);
+    };
+    select("VoidType", 0);
+    select("SurchargeType", 0);
 
     // 17. The currency conversion type: indirect from 1 January 2014 on.
     const QDateTime now = clock_();
     const QDateTime changeover(QDate(2014, 1, 1), QTime(0, 0, 0), now.timeSpec());
-    if (changeover > now) {
-        if (auto* direct = control<QRadioButton>("cctDirect"))
-            direct->setChecked(true);
-    } else if (auto* indirect = control<QRadioButton>("cctIndirect")) {
-        indirect->setChecked(true);
-    }
+    control<QRadioButton>(changeover > now ? "cctDirect" : "cctIndirect")->setChecked(true);
 
     // 18. Barcode symbology.
-    if (auto* combo = control<QComboBox>("CODE39Type"))
-        combo->setCurrentIndex(0);
+    select("CODE39Type", 0);
 
     // 19. Start-up defaults, all from the one reading of the clock above.
-    auto setDate = [this, &now](const char* name) {
-        if (auto* picker = control<QDateEdit>(name))
-            picker->setDate(now.date());
-    };
-    auto setTime = [this, &now](const char* name) {
-        if (auto* picker = control<QTimeEdit>(name))
-            picker->setTime(now.time());
-    };
-    auto select = [this](const char* name, int index) {
-        if (auto* combo = control<QComboBox>(name))
-            combo->setCurrentIndex(index);
-    };
+    auto setDate = [this, &now](const QString& name) { control<QDateEdit>(name)->setDate(now.date()); };
+    auto setTime = [this, &now](const QString& name) { control<QTimeEdit>(name)->setTime(now.time()); };
     setDate("Date");
     setTime("Time");
     setDate("PeriodDate1");
@@ -279,8 +308,10 @@ void TFormMain::FormCreate() {
     QLocale::setDefault(QLocale::c());
     std::setlocale(LC_NUMERIC, "C");
 
-    // 20. The fuel grids.
-    fuelTables_->LayOutAllGrids();
+    // 20. The fuel grids, each laid out by the module that owns it.
+    fuelTables_->LayOutGrids();
+    fuelStock_->LayOutGrids();
+    loadWorkspace_->LayOutGrids();
 }
 
 void TFormMain::showEvent(QShowEvent* event) {

@@ -4,10 +4,13 @@
 // every module builds its groups onto the pages and holds their click handlers.
 
 #include "framework/Operations.h"
+#include "pages/PageHost.h"
 
 #include <QDateTime>
+#include <array>
 #include <functional>
 #include <memory>
+#include <vector>
 
 class QLabel;
 class QTabWidget;
@@ -15,37 +18,22 @@ class QUrl;
 
 namespace pages {
 namespace settings {
-class HeaderFooter;
 class TaxCurrencyClock;
-class PrinterSettings;
 class DepartmentsCredits;
 } // namespace settings
-namespace information {
-class InformationPage;
-class RawRequests;
-class Reports;
-} // namespace information
 namespace receipts {
 class FiscalReceipt;
-class NonFiscalReceipt;
-class TillOperations;
-class Clerk;
-class Barcode;
-class ReceiptOptions;
 } // namespace receipts
 namespace fuel {
 class FuelTables;
-class FuelSales;
 class FuelStock;
 } // namespace fuel
 namespace service {
-class ServiceOperations;
-class Journal;
 class LoadWorkspace;
 } // namespace service
 } // namespace pages
 
-class TFormMain : public framework::FormBase {
+class TFormMain : public framework::FormBase, public pages::PageHost {
 public:
     using Clock = std::function<QDateTime()>;
     using UrlOpener = std::function<void(const QUrl&)>;
@@ -56,50 +44,32 @@ public:
 
     static const QString WebAddress;
 
-    // The page control and its pages, by their names.
+    // The page control, its pages by their names (the list is in pages/PageHost.h) and the sub-page
+    // controls of the Fuel and Load pages.
     QTabWidget* PageControl1 = nullptr;
-    QWidget* TabSheet1 = nullptr;       // Settings
-    QWidget* TabSheet2 = nullptr;       // Information
-    QWidget* TabSheet3 = nullptr;       // Fiscal Receipt
-    QWidget* TabSheet4 = nullptr;       // NonFiscal Receipt
-    QWidget* TabSheet5 = nullptr;       // Other
-    QWidget* TabSheet6 = nullptr;       // Fuel
-    QWidget* TabSheet7 = nullptr;       // Service
-    QWidget* TabSheet9 = nullptr;       // Load
-    QWidget* TabSheet15 = nullptr;      // Journal
-    QWidget* TabSheet16 = nullptr;      // About
-    QWidget* TabSheet18 = nullptr;      // Info
+#define TILLMATE_PAGE_MEMBER(value, name, caption, owner) QWidget* name = nullptr;
+    TILLMATE_PAGES(TILLMATE_PAGE_MEMBER)
+#undef TILLMATE_PAGE_MEMBER
     QTabWidget* Totals = nullptr;       // the Fuel page's sub-pages
-    QWidget* TabSheet8 = nullptr;       // Fuel: Settings
-    QWidget* TabSheet12 = nullptr;      // Fuel: Receipt
-    QWidget* TabSheet13 = nullptr;      // Fuel: Other
-    QWidget* TabSheet17 = nullptr;      // Fuel: Totals
     QTabWidget* PageControl2 = nullptr; // the Load page's sub-pages
-    QWidget* TabSheet10 = nullptr;      // Load: Service
-    QWidget* TabSheet11 = nullptr;      // Load: Report
-    QWidget* TabSheet14 = nullptr;      // Load: Fuel
     QLabel* Label250 = nullptr;         // the web link on the About page
 
-    // The modules, for the routines one module lends another.
-    pages::settings::HeaderFooter& headerFooter() { return *headerFooter_; }
-    pages::settings::TaxCurrencyClock& taxCurrencyClock() { return *taxCurrencyClock_; }
-    pages::settings::PrinterSettings& printerSettings() { return *printerSettings_; }
-    pages::settings::DepartmentsCredits& departmentsCredits() { return *departmentsCredits_; }
-    pages::information::InformationPage& informationPage() { return *informationPage_; }
-    pages::information::RawRequests& rawRequests() { return *rawRequests_; }
-    pages::information::Reports& reports() { return *reports_; }
-    pages::receipts::FiscalReceipt& fiscalReceipt() { return *fiscalReceipt_; }
-    pages::receipts::NonFiscalReceipt& nonFiscalReceipt() { return *nonFiscalReceipt_; }
-    pages::receipts::TillOperations& tillOperations() { return *tillOperations_; }
-    pages::receipts::Clerk& clerk() { return *clerk_; }
-    pages::receipts::Barcode& barcode() { return *barcode_; }
-    pages::receipts::ReceiptOptions& receiptOptions() { return *receiptOptions_; }
-    pages::fuel::FuelTables& fuelTables() { return *fuelTables_; }
-    pages::fuel::FuelSales& fuelSales() { return *fuelSales_; }
-    pages::fuel::FuelStock& fuelStock() { return *fuelStock_; }
-    pages::service::ServiceOperations& serviceOperations() { return *serviceOperations_; }
-    pages::service::Journal& journal() { return *journal_; }
-    pages::service::LoadWorkspace& loadWorkspace() { return *loadWorkspace_; }
+    // PageHost: what the page modules see of the window.
+    framework::FormBase& form() override {
+        return *this;
+    }
+    QWidget* page(pages::Page which) const override;
+
+    // Modules whose routines tests call directly.
+    pages::settings::TaxCurrencyClock& taxCurrencyClock() {
+        return *taxCurrencyClock_;
+    }
+    pages::settings::DepartmentsCredits& departmentsCredits() {
+        return *departmentsCredits_;
+    }
+    pages::receipts::FiscalReceipt& fiscalReceipt() {
+        return *fiscalReceipt_;
+    }
 
     // The About page's handlers.
     void Label250Click();
@@ -107,7 +77,9 @@ public:
     void TabSheet16MouseMove();
 
     // Where Label250Click sends the web address (the desktop's "open" action by default).
-    void setUrlOpener(UrlOpener opener) { openUrl_ = std::move(opener); }
+    void setUrlOpener(UrlOpener opener) {
+        openUrl_ = std::move(opener);
+    }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -115,31 +87,26 @@ protected:
 
 private:
     void BuildPages();
+    QTabWidget* SubPageControl(pages::Page owner);
     void BuildAboutPage();
+    void BuildModules();
+    void PlaceResetButtons();
     void FormCreate();
-    template <class T> T* control(const char* name) const;
+    // Creates a module on this window, handing it `peers`, and keeps it as long as the window.
+    template <class Module, class... Peers> Module& Add(Peers&&... peers);
+    // The control that a start-up step names; a missing one is a programming error and throws.
+    template <class T = QWidget> T* control(const QString& name) const;
 
     Clock clock_;
     UrlOpener openUrl_;
     bool centred_ = false;
+    std::array<QWidget*, static_cast<size_t>(pages::Page::Count)> pages_{};
 
-    std::unique_ptr<pages::settings::HeaderFooter> headerFooter_;
-    std::unique_ptr<pages::settings::TaxCurrencyClock> taxCurrencyClock_;
-    std::unique_ptr<pages::settings::PrinterSettings> printerSettings_;
-    std::unique_ptr<pages::settings::DepartmentsCredits> departmentsCredits_;
-    std::unique_ptr<pages::information::InformationPage> informationPage_;
-    std::unique_ptr<pages::information::RawRequests> rawRequests_;
-    std::unique_ptr<pages::information::Reports> reports_;
-    std::unique_ptr<pages::receipts::FiscalReceipt> fiscalReceipt_;
-    std::unique_ptr<pages::receipts::NonFiscalReceipt> nonFiscalReceipt_;
-    std::unique_ptr<pages::receipts::TillOperations> tillOperations_;
-    std::unique_ptr<pages::receipts::Clerk> clerk_;
-    std::unique_ptr<pages::receipts::Barcode> barcode_;
-    std::unique_ptr<pages::receipts::ReceiptOptions> receiptOptions_;
-    std::unique_ptr<pages::fuel::FuelTables> fuelTables_;
-    std::unique_ptr<pages::fuel::FuelSales> fuelSales_;
-    std::unique_ptr<pages::fuel::FuelStock> fuelStock_;
-    std::unique_ptr<pages::service::ServiceOperations> serviceOperations_;
-    std::unique_ptr<pages::service::Journal> journal_;
-    std::unique_ptr<pages::service::LoadWorkspace> loadWorkspace_;
+    std::vector<std::shared_ptr<void>> modules_;
+    pages::settings::TaxCurrencyClock* taxCurrencyClock_ = nullptr;
+    pages::settings::DepartmentsCredits* departmentsCredits_ = nullptr;
+    pages::receipts::FiscalReceipt* fiscalReceipt_ = nullptr;
+    pages::fuel::FuelTables* fuelTables_ = nullptr;
+    pages::fuel::FuelStock* fuelStock_ = nullptr;
+    pages::service::LoadWorkspace* loadWorkspace_ = nullptr;
 };

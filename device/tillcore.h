@@ -20,7 +20,77 @@ extern "C" {
 #include <stdbool.h>
 #endif
 
+/* The field separator of information answers. */
 #define TILLCORE_FS '\x1c'
+
+/* Information codes, the first argument of GetFiscalInfo, GetFiscalInfo2 and
+ * GetFiscalInfo2Ex.  A code named ..._BASE starts a run: entry i (from 0, or
+ * the block number for data blocks) is BASE + i. */
+enum tillcore_info_code {
+    TILLCORE_INFO_RECEIPT_TOTAL = 0, /* total of the started receipt */
+    TILLCORE_INFO_DAY_TURNOVER = 1,
+    TILLCORE_INFO_NEXT_RECEIPT = 2, /* total number of the next receipt */
+    TILLCORE_INFO_UNIT_NUMBER = 3,  /* number of the fiscal unit */
+    TILLCORE_INFO_UNIT_VERSION = 4,
+    TILLCORE_INFO_DATE = 5, /* "yyyymmdd" */
+    TILLCORE_INFO_TIME = 6, /* "hhmm" */
+    TILLCORE_INFO_Z_REPORT_COUNT = 7,
+    TILLCORE_INFO_NEXT_DAY_RECEIPT = 8,
+    TILLCORE_INFO_STATE = 9, /* state, hardware mask, error details */
+    TILLCORE_INFO_HEADER = 10,
+    TILLCORE_INFO_FOOTER = 11,
+    TILLCORE_INFO_FOOTER2 = 12,
+    TILLCORE_INFO_FOOTER_ENABLED = 13,
+    TILLCORE_INFO_FOOTER2_ENABLED = 14,
+    TILLCORE_INFO_CURRENCY_BASE = 30,       /* + currency index */
+    TILLCORE_INFO_VAT_BASE = 40,            /* + tax index */
+    TILLCORE_INFO_CASH_IN_DRAWER_BASE = 50, /* + currency index */
+    TILLCORE_INFO_CREDIT_BASE = 60,         /* + credit index */
+    TILLCORE_INFO_CHASSIS_NUMBER = 301,
+    TILLCORE_INFO_ID_NUMBER = 302,
+    /* FR options: field 1 is the enable flag.  The same answer is print-currency row 0. */
+    TILLCORE_INFO_FR_OPTIONS = 303,
+    TILLCORE_INFO_PRINT_CURRENCY_BASE = 303, /* + print-currency row */
+    TILLCORE_INFO_CONVERSION_TYPE = 306,
+    TILLCORE_INFO_PRINTER_STATUS = 307,
+    TILLCORE_INFO_DEPARTMENT_BASE = 310, /* + department index */
+    TILLCORE_INFO_FUEL_BASE = 320,       /* + fuel index */
+    TILLCORE_INFO_TANK_BASE = 330,       /* + tank index */
+    TILLCORE_INFO_PUMP_BASE = 340,       /* + pump index */
+    TILLCORE_INFO_PUMP_TOTALS = 357,     /* the pump index is the parameter */
+    TILLCORE_INFO_DATA_BLOCK_BASE = 369, /* + block number (1 to TILLCORE_DATA_BLOCKS) */
+    TILLCORE_INFO_JOURNAL_INFO = 910,    /* journal length, the module's checksum */
+    TILLCORE_INFO_JOURNAL = 911,         /* the journal from the position given as parameter */
+    TILLCORE_INFO_CARD_SPACE = 914       /* card free and total space in KB */
+};
+
+/* Result codes a caller acts on.  0 is success; any other code is a refusal. */
+enum tillcore_result {
+    TILLCORE_OK = 0,
+    TILLCORE_END_OF_JOURNAL = 21, /* the journal has nothing more from this position */
+    TILLCORE_FUEL_ABSENT = 87,    /* no such fuel programmed */
+    TILLCORE_ROOM_TOO_SMALL = 163 /* the answer does not fit in the room given */
+};
+
+/* Sizes of the module's tables and of the documented answer buffer. */
+enum tillcore_size {
+    TILLCORE_DEPARTMENTS = 8,
+    TILLCORE_CREDITS = 8,
+    TILLCORE_TAXES = 4,
+    TILLCORE_CURRENCIES = 4,
+    TILLCORE_FUELS = 10,
+    TILLCORE_TANKS = 10,
+    TILLCORE_PUMPS = 16,
+    TILLCORE_NOZZLES = 8,
+    TILLCORE_DATA_BLOCKS = 128,
+    TILLCORE_DATA_BLOCK_SIZE = 32, /* bytes of one data block */
+    TILLCORE_ANSWER_SIZE = 256     /* the answer buffer the library documents */
+};
+
+/* Codes passed as arguments.  SetVoidName: surcharge names follow the void
+ * names from this code on.  PrRecItemFuelAutomat(Ex): cash items are pay
+ * codes 0 to 3, credits follow from TILLCORE_PAY_CODE_CREDIT_BASE on. */
+enum tillcore_argument_code { TILLCORE_SURCHARGE_NAME_BASE = 10, TILLCORE_PAY_CODE_CREDIT_BASE = 10 };
 
 /* clang-format off */
 #define TILLCORE_FUNCTIONS(X) \

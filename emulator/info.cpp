@@ -13,7 +13,7 @@ namespace tc {
 namespace {
 
 constexpr char FS = TILLCORE_FS;
-constexpr size_t kAnswerSize = 256, kTankAnswerSize = 512, kJournalInfoSize = 64;
+constexpr size_t kAnswerSize = TILLCORE_ANSWER_SIZE, kTankAnswerSize = 512, kJournalInfoSize = 64;
 constexpr size_t kPieceMax = 1 << 20; // at most 1 MiB of journal per call
 constexpr int64_t kCardKb = 3872256;  // a 4 GB micro SD card
 
@@ -94,13 +94,13 @@ int lines(Ctx& c, int code, int, std::string& out) {
         for (const Line& l : arr)
             out += f(attrField(l.attr)) + f(l.text);
     };
-    if (code == 10)
+    if (code == TILLCORE_INFO_HEADER)
         add(m.header);
-    else if (code == 11)
+    else if (code == TILLCORE_INFO_FOOTER)
         add(m.footer);
-    else if (code == 12)
+    else if (code == TILLCORE_INFO_FOOTER2)
         add(m.footer2);
-    else if (code == 13)
+    else if (code == TILLCORE_INFO_FOOTER_ENABLED)
         out = f(m.footerOn ? "1" : "0");
     else
         out = f(m.footer2On ? "1" : "0");
@@ -129,7 +129,7 @@ int department(Ctx& c, int i, int, std::string& out) {
     return OK;
 }
 int numbers(Ctx& c, int code, int, std::string& out) {
-    out = f(code == 301 ? c.m.chassis : c.m.id);
+    out = f(code == TILLCORE_INFO_CHASSIS_NUMBER ? c.m.chassis : c.m.id);
     return OK;
 }
 int printRow(Ctx& c, int i, int, std::string& out) {
@@ -211,25 +211,28 @@ struct Entry {
 };
 
 const Entry kTable[] = {
-    {0, 8, false, kAnswerSize, counters},
-    {9, 9, false, kAnswerSize, state},
-    {10, 14, false, kAnswerSize, lines},
-    {30, 33, true, kAnswerSize, currency},
-    {40, 43, true, kAnswerSize, tax},
-    {50, 53, true, kAnswerSize, drawer},
-    {60, 67, true, kAnswerSize, credit},
-    {301, 302, false, kAnswerSize, numbers},
-    {303, 305, true, kAnswerSize, printRow},
-    {306, 306, false, kAnswerSize, convertType},
-    {307, 307, false, kAnswerSize, printerStatus},
-    {310, 317, true, kAnswerSize, department},
-    {320, 329, true, kAnswerSize, fuel},
-    {330, 339, true, kTankAnswerSize, tank},
-    {340, 355, true, kAnswerSize, pump},
-    {357, 357, false, kAnswerSize, pumpTotals},
-    {370, 369 + kBlocks, true, kAnswerSize, dataBlock},
-    {910, 910, false, kJournalInfoSize, journalInfo},
-    {914, 914, false, kAnswerSize, cardSpace},
+    {TILLCORE_INFO_RECEIPT_TOTAL, TILLCORE_INFO_NEXT_DAY_RECEIPT, false, kAnswerSize, counters},
+    {TILLCORE_INFO_STATE, TILLCORE_INFO_STATE, false, kAnswerSize, state},
+    {TILLCORE_INFO_HEADER, TILLCORE_INFO_FOOTER2_ENABLED, false, kAnswerSize, lines},
+    {TILLCORE_INFO_CURRENCY_BASE, TILLCORE_INFO_CURRENCY_BASE + kCurrencies - 1, true, kAnswerSize, currency},
+    {TILLCORE_INFO_VAT_BASE, TILLCORE_INFO_VAT_BASE + kTaxes - 1, true, kAnswerSize, tax},
+    {TILLCORE_INFO_CASH_IN_DRAWER_BASE, TILLCORE_INFO_CASH_IN_DRAWER_BASE + kCurrencies - 1, true,
+     kAnswerSize, drawer},
+    {TILLCORE_INFO_CREDIT_BASE, TILLCORE_INFO_CREDIT_BASE + kCredits - 1, true, kAnswerSize, credit},
+    {TILLCORE_INFO_CHASSIS_NUMBER, TILLCORE_INFO_ID_NUMBER, false, kAnswerSize, numbers},
+    {TILLCORE_INFO_PRINT_CURRENCY_BASE, TILLCORE_INFO_PRINT_CURRENCY_BASE + 2, true, kAnswerSize, printRow},
+    {TILLCORE_INFO_CONVERSION_TYPE, TILLCORE_INFO_CONVERSION_TYPE, false, kAnswerSize, convertType},
+    {TILLCORE_INFO_PRINTER_STATUS, TILLCORE_INFO_PRINTER_STATUS, false, kAnswerSize, printerStatus},
+    {TILLCORE_INFO_DEPARTMENT_BASE, TILLCORE_INFO_DEPARTMENT_BASE + kDepartments - 1, true, kAnswerSize,
+     department},
+    {TILLCORE_INFO_FUEL_BASE, TILLCORE_INFO_FUEL_BASE + kFuels - 1, true, kAnswerSize, fuel},
+    {TILLCORE_INFO_TANK_BASE, TILLCORE_INFO_TANK_BASE + kTanks - 1, true, kTankAnswerSize, tank},
+    {TILLCORE_INFO_PUMP_BASE, TILLCORE_INFO_PUMP_BASE + kPumps - 1, true, kAnswerSize, pump},
+    {TILLCORE_INFO_PUMP_TOTALS, TILLCORE_INFO_PUMP_TOTALS, false, kAnswerSize, pumpTotals},
+    {TILLCORE_INFO_DATA_BLOCK_BASE + 1, TILLCORE_INFO_DATA_BLOCK_BASE + kBlocks, true, kAnswerSize,
+     dataBlock},
+    {TILLCORE_INFO_JOURNAL_INFO, TILLCORE_INFO_JOURNAL_INFO, false, kJournalInfoSize, journalInfo},
+    {TILLCORE_INFO_CARD_SPACE, TILLCORE_INFO_CARD_SPACE, false, kAnswerSize, cardSpace},
 };
 
 const Entry* find(int code) {
@@ -259,7 +262,7 @@ int journalPiece(Ctx& c, int position, size_t room, std::string& out) {
     return out.empty() ? E_ROOM : OK;
 }
 
-// Answers a code into answer, which holds room bytes. Codes 357 and 911 take a parameter.
+// Answers a code into answer, which holds room bytes. Pump totals and the journal take a parameter.
 int answerInto(int code, int param, char* answer, size_t room) {
     if (!answer)
         return E_NULL;
@@ -268,7 +271,7 @@ int answerInto(int code, int param, char* answer, size_t room) {
     answer[0] = '\0';
     std::string out;
     int rc = run(S_READ_ONLY, [&](Ctx& c) {
-        if (code == 911)
+        if (code == TILLCORE_INFO_JOURNAL)
             return journalPiece(c, param, room, out);
         const Entry* e = find(code);
         if (!e)

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "tillcore.h"
+
 namespace tc {
 
 // Result codes. Every one is listed with its meaning in emulator/README.md.
@@ -29,29 +31,31 @@ enum Rc : int {
     E_RETURN_OFF = 18,   // goods returns are not allowed
     E_UNIT = 19,         // the text is not this module's unit number
     E_FISCAL = 20,       // not allowed once the module is fiscalized
-    E_END = 21,          // journal: nothing more to read
-    E_DATE_ORDER = 22,   // date before the last fiscal record, or first date after last
-    E_SHIFT = 23,        // the shift has turnover: print the Z report first
-    E_NO_RECORDS = 24,   // no fiscal record in the range
-    E_NO_LAST = 25,      // no receipt printed yet
-    E_OVERFLOW = 26,     // a total or counter would pass its limit
-    E_PRINTER = 27,      // the attached printer cannot do this
-    E_BARCODE = 28,      // barcode data not valid for the symbology
-    E_CURRENCY = 29,     // the currency is not defined
-    E_NOZZLE = 30,       // nozzle not connected to a tank, or tank not set up
-    E_CAPACITY = 31,     // the tank would hold more than its maximum level
-    E_NO_MATCH = 32,     // no sold item in this receipt matches the return or void
-    E_IN_USE = 33,       // the fuel is still assigned to a tank
-    E_FUEL_ABSENT = 87,  // no such fuel programmed
-    E_ROOM = 163,        // the answer does not fit in the room given
-    E_DB_OPEN = 200,     // the module memory file cannot be opened or created
-    E_DB_DAMAGED = 201,  // the module memory file is damaged or not ours
-    E_DB_WRITE = 202,    // the module memory could not be written; nothing changed
-    E_INTERNAL = 203,    // unexpected failure (out of memory); nothing changed
+    E_END = TILLCORE_END_OF_JOURNAL,      // journal: nothing more to read
+    E_DATE_ORDER = 22,                    // date before the last fiscal record, or first date after last
+    E_SHIFT = 23,                         // the shift has turnover: print the Z report first
+    E_NO_RECORDS = 24,                    // no fiscal record in the range
+    E_NO_LAST = 25,                       // no receipt printed yet
+    E_OVERFLOW = 26,                      // a total or counter would pass its limit
+    E_PRINTER = 27,                       // the attached printer cannot do this
+    E_BARCODE = 28,                       // barcode data not valid for the symbology
+    E_CURRENCY = 29,                      // the currency is not defined
+    E_NOZZLE = 30,                        // nozzle not connected to a tank, or tank not set up
+    E_CAPACITY = 31,                      // the tank would hold more than its maximum level
+    E_NO_MATCH = 32,                      // no sold item in this receipt matches the return or void
+    E_IN_USE = 33,                        // the fuel is still assigned to a tank
+    E_FUEL_ABSENT = TILLCORE_FUEL_ABSENT, // no such fuel programmed
+    E_ROOM = TILLCORE_ROOM_TOO_SMALL,     // the answer does not fit in the room given
+    E_DB_OPEN = 200,                      // the module memory file cannot be opened or created
+    E_DB_DAMAGED = 201,                   // the module memory file is damaged or not ours
+    E_DB_WRITE = 202,                     // the module memory could not be written; nothing changed
+    E_INTERNAL = 203,                     // unexpected failure (out of memory); nothing changed
 };
 
-constexpr int kDepartments = 8, kCredits = 8, kTaxes = 4, kCurrencies = 4;
-constexpr int kFuels = 10, kTanks = 10, kPumps = 16, kNozzles = 8, kBlocks = 128;
+constexpr int kDepartments = TILLCORE_DEPARTMENTS, kCredits = TILLCORE_CREDITS, kTaxes = TILLCORE_TAXES,
+              kCurrencies = TILLCORE_CURRENCIES;
+constexpr int kFuels = TILLCORE_FUELS, kTanks = TILLCORE_TANKS, kPumps = TILLCORE_PUMPS,
+              kNozzles = TILLCORE_NOZZLES, kBlocks = TILLCORE_DATA_BLOCKS;
 
 // Limits that keep every answer inside the binding's buffers.
 constexpr size_t kHeaderLineMax = 38; // 6 x (attr, FS, line, FS) stays below 256

@@ -1,19 +1,16 @@
 #pragma once
 
 // Conversions between what the user types, the device library's argument forms and the module's
-// answer texts. Answer texts are raw bytes (8-bit Windows-1257) so that attribute and status bytes
-// keep their values; what the user typed is a QString.
+// answer texts (cut into fields by device/AnswerFields.h). Answer texts are raw bytes (8-bit Windows-1257) so
+// that attribute and status bytes keep their values; what the user typed is a QString.
 
 #include <QByteArray>
 #include <QDate>
 #include <QString>
 #include <QTime>
 #include <cstdint>
-#include <vector>
 
 namespace framework {
-
-constexpr char FS = '\x1c';
 
 // 0..15 for a hexadecimal digit of either case; 0 for every other character.
 int HexDigitValue(char c);
@@ -22,18 +19,6 @@ int HexDigitValue(QChar c);
 // Every character shifts in one hexadecimal digit (non-digits count as 0), in wrapping 32-bit
 // arithmetic, so only the last eight digits matter. Never fails.
 int32_t ParseHex(const QString& text);
-
-// Cuts the zero-terminated buffer at FS into fields[0..n-1]. Returns the number of fields that an
-// FS ended; the field ended by the zero is stored (when room is left) but not counted. Elements not
-// assigned keep their value.
-int SplitFields(const char* buffer, QByteArray* fields, int n);
-// The same into a vector whose size is the maximum count; missing fields stay as they were.
-int SplitFields(const char* buffer, std::vector<QByteArray>& fields);
-// n empty fields filled from the buffer; the count SplitFields returned goes to *count.
-std::vector<QByteArray> SplitAnswer(const char* buffer, int n, int* count = nullptr);
-
-// Position of the next field: just after the next FS, or the terminating zero itself.
-const char* NextField(const char* position);
 
 // Cuts the text before the first delimiter off the source (dropping the delimiter too); without a
 // delimiter the whole source is the token and the source becomes empty.

@@ -1,10 +1,6 @@
 #include "Operations.h"
 
 #include "MessageBox.h"
-#include "TextCodec.h"
-#include "device/DeviceLibrary.h"
-
-#include <QLineEdit>
 
 namespace framework {
 
@@ -35,28 +31,6 @@ void ReportException(FormBase& form, const QString& name, const Exception& e) {
     ShowErrorBox(form, name + QStringLiteral(": raised Exception. Message:\n") + e.message(), mbInformation);
 }
 
-int QueryInfoFields(FormBase& form, int code, int n, QByteArray* fields) {
-    const QString name = QStringLiteral("GetFiscalInfo(%1)").arg(code);
-    int count = 0;
-    BusySection busy(form);
-    try {
-        device::AnswerBuffer answer;
-        if (CheckResult(form, name, device::GetFiscalInfo(code, answer.data())))
-            count = SplitFields(answer.text(), fields, n);
-    } catch (const Exception& e) {
-        ReportException(form, name, e);
-    }
-    return count;
-}
-
-QByteArray QueryInfoText(FormBase& form, int code, QLineEdit* box) {
-    QByteArray field;
-    QueryInfoFields(form, code, 1, &field);
-    if (box)
-        box->setText(FromDevice(TrimRight(field)));
-    return field;
-}
-
 bool RunOperation(FormBase& form, const QString& resultName, const QString& exceptionName,
                   const std::function<int()>& call, const std::function<void()>& onSuccess) {
     BusySection busy(form);
@@ -70,17 +44,6 @@ bool RunOperation(FormBase& form, const QString& resultName, const QString& exce
         ReportException(form, exceptionName, e);
         return false;
     }
-}
-
-bool RunQuery(FormBase& form, const QString& name, int code, int fieldCount, const ShowFields& show) {
-    device::AnswerBuffer answer;
-    return RunOperation(
-        form, name, [&] { return device::GetFiscalInfo(code, answer.data()); },
-        [&] {
-            int count = 0;
-            const std::vector<QByteArray> fields = SplitAnswer(answer.text(), fieldCount, &count);
-            show(fields, count);
-        });
 }
 
 } // namespace framework

@@ -9,9 +9,6 @@
 
 #include <QWidget>
 #include <functional>
-#include <vector>
-
-class QLineEdit;
 
 namespace framework {
 
@@ -31,12 +28,6 @@ bool ConfirmAction(FormBase& form, const QString& question);
 bool CheckResult(FormBase& form, const QString& name, int code);
 // Shows "<name>: raised Exception. Message:\n<message>".
 void ReportException(FormBase& form, const QString& name, const Exception& e);
-
-// Reads information code `code` into at most n fields; returns SplitFields' count, 0 on failure.
-int QueryInfoFields(FormBase& form, int code, int n, QByteArray* fields);
-// Field 1 of information code `code`, untrimmed; the box (if any) shows it trimmed on the right,
-// and is emptied when the query failed.
-QByteArray QueryInfoText(FormBase& form, int code, QLineEdit* box);
 
 // BeginBusy now, EndBusy when the section ends, however it ends.
 class BusySection {
@@ -60,10 +51,5 @@ inline bool RunOperation(FormBase& form, const QString& name, const std::functio
                          const std::function<void()>& onSuccess = {}) {
     return RunOperation(form, name, name, call, onSuccess);
 }
-
-// Reads one information code in the standard pattern under `name`: on result 0 the answer is
-// split into `fieldCount` fields (missing ones empty) and handed to `show` with SplitFields' count.
-using ShowFields = std::function<void(const std::vector<QByteArray>& fields, int count)>;
-bool RunQuery(FormBase& form, const QString& name, int code, int fieldCount, const ShowFields& show);
 
 } // namespace framework

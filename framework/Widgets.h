@@ -9,6 +9,7 @@
 #include <QTimeEdit>
 #include <QWidget>
 #include <functional>
+#include <stdexcept>
 
 class QCheckBox;
 class QGroupBox;
@@ -114,9 +115,13 @@ framework::StringGrid* Grid(QWidget* parent, const QString& name, const QRect& g
 // limit, text set by the program (an answer of the module) is shown whole.
 void LimitTyping(QLineEdit* edit, int maxLength);
 
-// Control lookups by object name below `root`, for code that works on a family of named controls.
-template <class T> T* Find(const QObject* root, const QString& name) {
-    return root->findChild<T*>(name);
+// The control of type T named `name` below `root`. Code that names a control expects it to exist:
+// a missing one is a programming error and raises std::logic_error naming it.
+template <class T> T* Require(const QObject* root, const QString& name) {
+    if (T* control = root->findChild<T*>(name))
+        return control;
+    throw std::logic_error("no control named " + name.toStdString() + " of type " +
+                           T::staticMetaObject.className());
 }
 
 } // namespace ui

@@ -1,6 +1,5 @@
 #include "FuelSales.h"
 
-#include "app/FormMain.h"
 #include "device/DeviceLibrary.h"
 #include "framework/Operations.h"
 #include "framework/TextCodec.h"
@@ -26,24 +25,24 @@ constexpr int RowY = 20;
 constexpr int RowPitch = 24;
 constexpr int FieldHeight = 21;
 
-// Cash 1..4 are pay codes 0..3; the credits follow from code 10 on.
+// The pay types list the cash items, pay codes 0 to 3, before the credits.
 constexpr int CashItems = 4;
-constexpr int FirstCreditCode = 10;
 
 } // namespace
 
-FuelSales::FuelSales(TFormMain& form) : form_(form) {
+FuelSales::FuelSales(PageHost& host, receipts::FiscalReceipt& receipt)
+    : host_(host), form_(host.form()), receipt_(receipt) {
     BuildItemGroup();
 
-    QWidget* page = form_.TabSheet12;
+    QWidget* page = host_.page(Page::FuelReceipt);
     ui::Button(page, QStringLiteral("ButtonFuelSale_Begin"), QStringLiteral("Begin Fiscal Receipt"),
-               QRect(618, 230, 156, 25), [this] { form_.fiscalReceipt().ButtonBeginFiscalReceiptClick(); });
+               QRect(618, 230, 156, 25), [this] { receipt_.ButtonBeginFiscalReceiptClick(); });
     ui::Button(page, QStringLiteral("ButtonFuelSale_End"), QStringLiteral("End Fiscal Receipt"),
-               QRect(618, 262, 156, 25), [this] { form_.fiscalReceipt().ButtonEndFiscalReceiptClick(); });
+               QRect(618, 262, 156, 25), [this] { receipt_.ButtonEndFiscalReceiptClick(); });
 }
 
 void FuelSales::BuildItemGroup() {
-    QGroupBox* group = ui::Group(form_.TabSheet12, QStringLiteral("GroupBoxFuelReceiptItem"),
+    QGroupBox* group = ui::Group(host_.page(Page::FuelReceipt), QStringLiteral("GroupBoxFuelReceiptItem"),
                                  QStringLiteral("Fuel receipt item"), QRect(6, 4, 768, 214));
     auto rowY = [](int row) { return RowY + row * RowPitch; };
     const char* labels[] = {"Pump number (0...15)", "Nozzle number (0...7)", "Quantity", "Summ", "Discount",
@@ -126,7 +125,7 @@ int FuelSales::AutomatPayCode() const {
     const int index = ItemIndex(FuelSale_AutomatPaytype);
     if (index < 0)
         return 0;
-    return index < CashItems ? index : index - CashItems + FirstCreditCode;
+    return index < CashItems ? index : index - CashItems + TILLCORE_PAY_CODE_CREDIT_BASE;
 }
 
 void FuelSales::ButtonFuelSale_SaleClick() {
@@ -152,7 +151,7 @@ void FuelSales::ButtonFuelSale_VoidClick() {
 }
 
 void FuelSales::ButtonFuelSale_DiscountClick() {
-    form_.fiscalReceipt().ApplyItemDiscount(FuelSale_DiscountType, FuelSale_Discount);
+    receipt_.ApplyItemDiscount(FuelSale_DiscountType, FuelSale_Discount);
 }
 
 void FuelSales::Button1Click() {

@@ -1,13 +1,18 @@
 #pragma once
 
+#include "pages/PageHost.h"
+
 class QComboBox;
 class QDateEdit;
 class QLineEdit;
 class QTimeEdit;
-class TFormMain;
 
 namespace framework {
 class UpDown;
+}
+
+namespace pages::receipts {
+class FiscalReceipt;
 }
 
 namespace pages::fuel {
@@ -15,7 +20,8 @@ namespace pages::fuel {
 // Fuel items on a fiscal receipt: sale, void, discounts and the automat sales.
 class FuelSales {
 public:
-    explicit FuelSales(TFormMain& form);
+    // `receipt` runs the fiscal receipt that fuel items are sold in.
+    FuelSales(PageHost& host, receipts::FiscalReceipt& receipt);
 
     void ButtonFuelSale_SaleClick();
     void ButtonFuelSale_VoidClick();
@@ -34,7 +40,9 @@ private:
     // Adjustment kind: 1 "Percent", 2 "Summ", 3 "Price" (0 if nothing is selected).
     int DiscountKind() const;
 
-    TFormMain& form_;
+    PageHost& host_;
+    framework::FormBase& form_;
+    receipts::FiscalReceipt& receipt_;
     QLineEdit* FuelSale_Pump = nullptr;
     QLineEdit* FuelSale_Nozzle = nullptr;
     QLineEdit* FuelSale_Quantity = nullptr;

@@ -1,8 +1,9 @@
 #include "FuelStock.h"
 
 #include "FuelGrids.h"
+#include "FuelTables.h"
 
-#include "app/FormMain.h"
+#include "device/AnswerFields.h"
 #include "device/DeviceLibrary.h"
 #include "framework/Operations.h"
 #include "framework/TextCodec.h"
@@ -19,14 +20,11 @@ namespace pages::fuel {
 
 namespace {
 
-constexpr int PumpCount = 16;
-constexpr int DataBlockSize = 32;
+constexpr int PumpCount = TILLCORE_PUMPS;
+constexpr int DataBlockSize = TILLCORE_DATA_BLOCK_SIZE;
 constexpr int BytesPerRow = 16;
-constexpr int PumpTotalsCode = 357;
-// Reading block b uses information code DataBlockBase + b (block 1 is code 370).
-constexpr int DataBlockBase = 369;
 // The room the module is told it may fill with pump totals.
-constexpr int PumpTotalsRoom = 256;
+constexpr int PumpTotalsRoom = TILLCORE_ANSWER_SIZE;
 
 const QString DataBlockReadName = QStringLiteral("GetFiscalInfo(data block)");
 const QString PumpTotalsName = QStringLiteral("GetFiscalInfo( pump totals )");
@@ -42,15 +40,15 @@ QLineEdit* LabelledField(QWidget* group, const QString& label, int y, const QStr
 
 } // namespace
 
-FuelStock::FuelStock(TFormMain& form) : form_(form) {
+FuelStock::FuelStock(PageHost& host, QGroupBox* tankReports) : host_(host), form_(host.form()) {
     BuildStockGroups();
     BuildDataBlock();
     BuildPumpTotals();
-    BuildTankReports();
+    BuildTankReports(tankReports);
 }
 
 void FuelStock::BuildStockGroups() {
-    QWidget* page = form_.TabSheet12;
+    QWidget* page = host_.page(Page::FuelReceipt);
     QGroupBox* replenish = ui::Group(page, QStringLiteral("GroupBoxReplenish"), QStringLiteral("Replenish"),
                                      QRect(6, 224, 262, 112));
     FuelReplenish_Tank =
@@ -76,7 +74,7 @@ void FuelStock::BuildStockGroups() {
 }
 
 void FuelStock::BuildDataBlock() {
-    QWidget* page = form_.TabSheet13;
+    QWidget* page = host_.page(Page::FuelOther);
     QGroupBox* group = ui::Group(page, QStringLiteral("GroupBoxDataBlock"), QStringLiteral("Data block"),
                                  QRect(6, 4, 640, 92));
     FuelDataBlock_Number =
@@ -98,21 +96,13 @@ void FuelStock::BuildDataBlock() {
 
 void FuelStock::BuildPumpTotals() {
     TablePumpsTotals =
-        GridGroup(form_.TabSheet17, QStringLiteral("Pumps"), QRect(6, 4, 768, 538),
+        GridGroup(host_.page(Page::FuelTotals), QStringLiteral("Pumps"), QRect(6, 4, 768, 538),
                   QStringLiteral("TablePumpsTotals"), 0,
                   {{QStringLiteral("Button7"), QStringLiteral("Get"), [this] { Button7Click(); }},
                    {QStringLiteral("Button9"), QStringLiteral("Get All"), [this] { Button9Click(); }}});
 }
 
-void FuelStock::BuildTankReports() {
-    // The Information page reserves the (hidden) group; it is made here only if the page has not.
-    auto* group = form_.TabSheet2->findChild<QGroupBox*>(QStringLiteral("GroupBox55"));
-    if (!group) {
-        group = ui::Group(form_.TabSheet2, QStringLiteral("GroupBox55"),
-                          QStringLiteral("Tank Periodic Reports"), QRect(4, 384, 380, 160));
-        group->hide();
-    }
-
+void FuelStock::BuildTankReports(QGroupBox* group) {
     // Dates and their two reports, then report numbers and theirs; the long captions of the
     // by-number reports take a whole row each.
     const int inner = group->width() - 16;
@@ -145,6 +135,21 @@ void FuelStock::BuildTankReports() {
                QRect(8, 122, inner, 22), [this] { Button5Click(); });
 }
 
+void FuelStock::LayOutGrids() {
+    QStringList totalsRows;
+    for (int pump = 0; pump < PumpCount; ++pump)
+        totalsRows << QString::number(pump) << QString();
+    std::vector<GridColumn> totalsColumns{{QStringLiteral("Nr."), 1}, {QStringLiteral("Dec"), 1}};
+    for (int nozzle = 0; nozzle < TILLCORE_NOZZLES; ++nozzle)
+        totalsColumns.push_back({QStringLiteral("Totals%1").arg(nozzle), 2});
+    FuelTables::LayOutGrid(TablePumpsTotals, totalsColumns, 2 * PumpCount, 0, totalsRows);
+
+    std::vector<GridColumn> dataColumns{{QString(), 1}};
+    for (int i = 1; i <= BytesPerRow; ++i)
+        dataColumns.push_back({QString::number(i), 1});
+    FuelTables::LayOutGrid(TableFuelData, dataColumns, DataBlockSize / BytesPerRow, 0);
+}
+
 // ---- Replenish and overfilling ----
 
 void FuelStock::ButtonFuelReplenishClick() {
@@ -171,13 +176,13 @@ void FuelStock::ButtonFuelDataBlock_GetClick() {
     RunOperation(
         form_, DataBlockReadName,
         [&] {
-            return device::GetFiscalInfo(DataBlockBase + StrToInt(FuelDataBlock_Number->text()),
-                                         answer.data());
+            return device::GetFiscalInfo(
+                TILLCORE_INFO_DATA_BLOCK_BASE + StrToInt(FuelDataBlock_Number->text()), answer.data());
         },
         [&] {
             // The block's bytes follow the first field as raw values, zeros and FS included.
             const char* bufferEnd = answer.text() + device::AnswerBuffer::Size;
-            const char* byte = NextField(answer.text());
+            const char* byte = device::NextField(answer.text());
             for (int i = 0; i < DataBlockSize; ++i) {
                 const int column = i % BytesPerRow + 1;
                 const int row = i / BytesPerRow + 1;
@@ -229,17 +234,18 @@ bool FuelStock::ReadPumpTotals(int n) {
     device::AnswerBuffer answer;
     return RunOperation(
         form_, PumpTotalsName,
-        [&] { return device::GetFiscalInfo2Ex(PumpTotalsCode, n, answer.data(), PumpTotalsRoom); },
+        [&] { return device::GetFiscalInfo2Ex(TILLCORE_INFO_PUMP_TOTALS, n, answer.data(), PumpTotalsRoom); },
         [&] {
             // Tokens after the first: nozzle, first total, second total, ... up to an empty token.
             QByteArray rest(answer.text());
-            TakeToken(rest, FS);
-            for (QByteArray token = TakeToken(rest, FS); !token.isEmpty(); token = TakeToken(rest, FS)) {
+            TakeToken(rest, TILLCORE_FS);
+            for (QByteArray token = TakeToken(rest, TILLCORE_FS); !token.isEmpty();
+                 token = TakeToken(rest, TILLCORE_FS)) {
                 const int nozzle = StrToIntDef(FromDevice(token), -1);
-                if (nozzle < 0 || nozzle > 7)
+                if (nozzle < 0 || nozzle >= TILLCORE_NOZZLES)
                     continue;
-                TablePumpsTotals->setCell(2 + nozzle, 2 * n + 1, FromDevice(TakeToken(rest, FS)));
-                TablePumpsTotals->setCell(2 + nozzle, 2 * n + 2, FromDevice(TakeToken(rest, FS)));
+                TablePumpsTotals->setCell(2 + nozzle, 2 * n + 1, FromDevice(TakeToken(rest, TILLCORE_FS)));
+                TablePumpsTotals->setCell(2 + nozzle, 2 * n + 2, FromDevice(TakeToken(rest, TILLCORE_FS)));
             }
         });
 }

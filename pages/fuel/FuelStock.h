@@ -1,9 +1,10 @@
 #pragma once
 
+#include "pages/PageHost.h"
+
 class QDateEdit;
 class QGroupBox;
 class QLineEdit;
-class TFormMain;
 
 namespace framework {
 class StringGrid;
@@ -15,7 +16,11 @@ namespace pages::fuel {
 // Replenishment, overfilling, data blocks, pump totals and the tank reports.
 class FuelStock {
 public:
-    explicit FuelStock(TFormMain& form);
+    // The tank reports go into `tankReports`, a group the Information page holds.
+    FuelStock(PageHost& host, QGroupBox* tankReports);
+
+    // Lays out TablePumpsTotals and TableFuelData; run once at the end of the window's start-up.
+    void LayOutGrids();
 
     void ButtonFuelReplenishClick();
     void ButtonFuelOverfillingClick();
@@ -36,9 +41,10 @@ private:
     void BuildStockGroups();
     void BuildDataBlock();
     void BuildPumpTotals();
-    void BuildTankReports();
+    void BuildTankReports(QGroupBox* group);
 
-    TFormMain& form_;
+    PageHost& host_;
+    framework::FormBase& form_;
     QLineEdit* FuelReplenish_Tank = nullptr;
     QLineEdit* FuelReplenish_Quantity = nullptr;
     QLineEdit* FuelOverfilling_Pump = nullptr;

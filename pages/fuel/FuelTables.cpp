@@ -2,11 +2,12 @@
 
 #include "FuelGrids.h"
 
-#include "app/FormMain.h"
+#include "device/AnswerFields.h"
 #include "device/DeviceLibrary.h"
 #include "framework/Operations.h"
 #include "framework/TextCodec.h"
 #include "framework/Widgets.h"
+#include "pages/InfoQueries.h"
 
 #include <QFont>
 #include <QFrame>
@@ -23,11 +24,9 @@ namespace pages::fuel {
 
 namespace {
 
-constexpr int FuelCount = 10;
-constexpr int TankCount = 10;
-constexpr int PumpCount = 16;
-// The module's answer when a fuel is not in its table.
-constexpr int AbsentFuel = 87;
+constexpr int FuelCount = TILLCORE_FUELS;
+constexpr int TankCount = TILLCORE_TANKS;
+constexpr int PumpCount = TILLCORE_PUMPS;
 
 const QString FuelReadName = QStringLiteral("GetFiscalInfo(fuel fuel)");
 const QString TankReadName = QStringLiteral("GetFiscalInfo(fuel tank)");
@@ -65,7 +64,7 @@ const std::vector<GridColumn>& FuelColumns() {
 const std::vector<GridColumn>& PumpColumns() {
     static const std::vector<GridColumn> columns = [] {
         std::vector<GridColumn> list{{QStringLiteral("Nr."), 1}, {QStringLiteral("Dec"), 1}};
-        for (int nozzle = 0; nozzle < 8; ++nozzle)
+        for (int nozzle = 0; nozzle < TILLCORE_NOZZLES; ++nozzle)
             list.push_back({QString::number(nozzle), 1});
         return list;
     }();
@@ -96,13 +95,13 @@ const QStringList& TankInfoRowTitles() {
     return titles;
 }
 
-FuelTables::FuelTables(TFormMain& form) : form_(form) {
+FuelTables::FuelTables(PageHost& host) : host_(host), form_(host.form()) {
     BuildSettingsPage();
     BuildTanksInfo();
 }
 
 void FuelTables::BuildSettingsPage() {
-    QWidget* page = form_.TabSheet8;
+    QWidget* page = host_.page(Page::FuelSettings);
 
     TableFuels =
         GridGroup(page, QStringLiteral("Fuel"), QRect(4, 4, 464, 226), QStringLiteral("TableFuels"), 11,
@@ -153,7 +152,7 @@ void FuelTables::BuildSettingsPage() {
 
 void FuelTables::BuildTanksInfo() {
     TableTankInfo = GridGroup(
-        form_.TabSheet13, QStringLiteral("Tanks info"), QRect(6, 104, 768, 438),
+        host_.page(Page::FuelOther), QStringLiteral("Tanks info"), QRect(6, 104, 768, 438),
         QStringLiteral("TableTankInfo"), 0,
         {{QStringLiteral("ButtonTankInfo_Get"), QStringLiteral("Get"), [this] { ButtonTankInfo_GetClick(); }},
          {QStringLiteral("ButtonTankInfo_GetAll"), QStringLiteral("Get All"),
@@ -185,43 +184,16 @@ void FuelTables::LayOutGrid(StringGrid* grid, const std::vector<GridColumn>& col
         grid->setCell(0, r, r - 1 < rowTitles.size() ? rowTitles[r - 1] : QString::number(r - 1));
 }
 
-void FuelTables::LayOutAllGrids() {
-    QStringList totalsRows;
-    for (int pump = 0; pump < PumpCount; ++pump)
-        totalsRows << QString::number(pump) << QString();
-    std::vector<GridColumn> totalsColumns{{QStringLiteral("Nr."), 1}, {QStringLiteral("Dec"), 1}};
-    for (int nozzle = 0; nozzle < 8; ++nozzle)
-        totalsColumns.push_back({QStringLiteral("Totals%1").arg(nozzle), 2});
-    std::vector<GridColumn> dataColumns{{QString(), 1}};
-    for (int i = 1; i <= 16; ++i)
-        dataColumns.push_back({QString::number(i), 1});
+void FuelTables::LayOutGrids() {
     const std::vector<GridColumn> tankColumns{{QStringLiteral("Nr."), 1},
                                               {QStringLiteral("Name"), 4},
                                               {QStringLiteral("Fuel"), 2},
                                               {QStringLiteral("Min"), 2},
                                               {QStringLiteral("Max"), 2}};
-
-    struct Layout {
-        const char* grid;
-        const std::vector<GridColumn>& columns;
-        int dataRows;
-        int remainderColumn;
-        QStringList rowTitles;
-    };
-    const Layout layouts[] = {
-        {"TableFuels", FuelColumns(), FuelCount, 1, {}},
-        {"TableTanks", tankColumns, TankCount, 1, {}},
-        {"TablePumpsTotals", totalsColumns, 2 * PumpCount, 0, totalsRows},
-        {"TablePumps", PumpColumns(), PumpCount, 0, {}},
-        {"TableFuelData", dataColumns, 2, 0, {}},
-        {"TableTankInfo", TankInfoColumns(), 26, 0, TankInfoRowTitles()},
-        {"TableFuelLoadFuels", FuelColumns(), FuelCount, 1, {}},
-        {"TableFuelLoadPumps", PumpColumns(), PumpCount, 0, {}},
-        {"TableFuelLoadTanks", TankInfoColumns(), 26, 0, TankInfoRowTitles()},
-    };
-    for (const Layout& layout : layouts)
-        if (auto* grid = form_.findChild<StringGrid*>(QString::fromLatin1(layout.grid)))
-            LayOutGrid(grid, layout.columns, layout.dataRows, layout.remainderColumn, layout.rowTitles);
+    LayOutGrid(TableFuels, FuelColumns(), FuelCount, 1);
+    LayOutGrid(TableTanks, tankColumns, TankCount, 1);
+    LayOutGrid(TablePumps, PumpColumns(), PumpCount, 0);
+    LayOutGrid(TableTankInfo, TankInfoColumns(), TankInfoRows, 0, TankInfoRowTitles());
 }
 
 // ---- Fuels ----
@@ -248,12 +220,12 @@ bool FuelTables::ReadFuelRow(int n, bool tolerant) {
     BusySection busy(form_);
     try {
         device::AnswerBuffer answer;
-        const int result = device::GetFiscalInfo(320 + n, answer.data());
-        if (tolerant && result == AbsentFuel)
+        const int result = device::GetFiscalInfo(TILLCORE_INFO_FUEL_BASE + n, answer.data());
+        if (tolerant && result == TILLCORE_FUEL_ABSENT)
             return true;
         if (!CheckResult(form_, FuelReadName, result))
             return false;
-        const std::vector<QByteArray> fields = SplitAnswer(answer.text(), 6);
+        const std::vector<QByteArray> fields = device::SplitAnswer(answer.text(), 6);
         const int row = n + 1;
         TableFuels->setCell(FuelName, row, FromDevice(fields[1]));
         TableFuels->setCell(FuelPrice, row, FromDevice(fields[5]));
@@ -312,10 +284,11 @@ void FuelTables::ButtonFuel_TanksSetAllClick() {
 }
 
 bool FuelTables::ReadTankRow(int n) {
-    return RunQuery(form_, TankReadName, 330 + n, 5, [this, n](const std::vector<QByteArray>& fields, int) {
-        for (int column = TankName; column <= TankMax; ++column)
-            TableTanks->setCell(column, n + 1, FromDevice(fields[column]));
-    });
+    return RunQuery(form_, TankReadName, TILLCORE_INFO_TANK_BASE + n, 5,
+                    [this, n](const std::vector<QByteArray>& fields, int) {
+                        for (int column = TankName; column <= TankMax; ++column)
+                            TableTanks->setCell(column, n + 1, FromDevice(fields[column]));
+                    });
 }
 
 bool FuelTables::WriteTankRow(int n) {
@@ -350,11 +323,12 @@ void FuelTables::ButtonFuel_PumpsSetAllClick() {
 }
 
 bool FuelTables::ReadPumpRow(int n) {
-    return RunQuery(form_, PumpReadName, 340 + n, 10, [this, n](const std::vector<QByteArray>& fields, int) {
-        // Fields 2 to 10: the "Dec" value, then nozzles 0 to 7.
-        for (int column = PumpDec; column <= PumpFirstNozzle + 7; ++column)
-            TablePumps->setCell(column, n + 1, FromDevice(fields[column]));
-    });
+    return RunQuery(form_, PumpReadName, TILLCORE_INFO_PUMP_BASE + n, 10,
+                    [this, n](const std::vector<QByteArray>& fields, int) {
+                        // Fields 2 to 10: the "Dec" value, then nozzles 0 to 7.
+                        for (int column = PumpDec; column <= PumpFirstNozzle + 7; ++column)
+                            TablePumps->setCell(column, n + 1, FromDevice(fields[column]));
+                    });
 }
 
 bool FuelTables::WritePumpRow(int n) {
@@ -382,11 +356,12 @@ void FuelTables::ButtonTankInfo_GetAllClick() {
 }
 
 bool FuelTables::ReadTankInfo(int n) {
-    return RunQuery(form_, TankReadName, 330 + n, 27, [this, n](const std::vector<QByteArray>& fields, int) {
-        // Rows "Name" to "Summ 8" receive fields 2 to 27.
-        for (int row = 1; row <= 26; ++row)
-            TableTankInfo->setCell(n + 1, row, FromDevice(fields[row]));
-    });
+    return RunQuery(form_, TankReadName, TILLCORE_INFO_TANK_BASE + n, 27,
+                    [this, n](const std::vector<QByteArray>& fields, int) {
+                        // Rows "Name" to "Summ 8" receive fields 2 to 27.
+                        for (int row = 1; row <= 26; ++row)
+                            TableTankInfo->setCell(n + 1, row, FromDevice(fields[row]));
+                    });
 }
 
 } // namespace pages::fuel

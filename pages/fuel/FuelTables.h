@@ -1,10 +1,10 @@
 #pragma once
 
+#include "pages/PageHost.h"
+
 #include <QString>
 #include <QStringList>
 #include <vector>
-
-class TFormMain;
 
 namespace framework {
 class StringGrid;
@@ -23,14 +23,17 @@ const std::vector<GridColumn>& FuelColumns();
 const std::vector<GridColumn>& PumpColumns();
 const std::vector<GridColumn>& TankInfoColumns();
 const QStringList& TankInfoRowTitles();
+// Data rows of a "Tanks info" grid: one per entry of TankInfoRowTitles().
+constexpr int TankInfoRows = 26;
 
-// Fuel, tank and pump tables of the Fuel page, and the layout shared by every fuel grid.
+// Fuel, tank and pump tables of the Fuel page, and the layout routine every owner of a fuel grid
+// lays out its grids with.
 class FuelTables {
 public:
-    explicit FuelTables(TFormMain& form);
+    explicit FuelTables(PageHost& host);
 
-    // Lays out the nine fuel grids of the window; run once at the end of the window's start-up.
-    void LayOutAllGrids();
+    // Lays out this module's four grids; run once at the end of the window's start-up.
+    void LayOutGrids();
 
     // Sets up one grid: dataRows + 1 rows, one column per entry, the column titles in row 0, the
     // row titles in column 0 (0, 1, ... when none are given) and the columns' widths shared out
@@ -72,7 +75,8 @@ private:
     void BuildSettingsPage();
     void BuildTanksInfo();
 
-    TFormMain& form_;
+    PageHost& host_;
+    framework::FormBase& form_;
     framework::StringGrid* TableFuels = nullptr;
     framework::StringGrid* TableTanks = nullptr;
     framework::StringGrid* TablePumps = nullptr;

@@ -2,9 +2,10 @@
 
 #include "InformationLayout.h"
 
-#include "app/FormMain.h"
+#include "device/tillcore.h"
 #include "framework/TextCodec.h"
 #include "framework/Widgets.h"
+#include "pages/InfoQueries.h"
 #include "pages/settings/DepartmentsCredits.h"
 #include "pages/settings/TaxCurrencyClock.h"
 
@@ -28,23 +29,27 @@ struct InfoRow {
 
 // The "Information" group, top to bottom.
 constexpr InfoRow InfoRows[] = {
-    {"Total of started receipt", "InfoTotalReceipt", "ButtonGetInfoTotalReceipt", 0},
-    {"Day's turnover", "InfoDayTurnover", "ButtonGetInfoDayTurnover", 1},
-    {"Total number of the next receipt", "InfoReceiptNumber", "ButtonGetInfoReceiptNumber", 2},
-    {"Fiscal unit current date", "InfoDate", "ButtonGetInfoDate", 5},
-    {"Fiscal unit current time", "InfoTime", "ButtonGetInfoTime", 6},
-    {"Count of the Z - reports", "InfoZReportNumber", "ButtonGetInfoZReportNumber", 7},
-    {"Number of the next day's receipt", "InfoNextDayReceipt", "ButtonGetInfoNextDayReceipt", 8},
-    {"Fiscal unit state", "InfoState", "ButtonGetInfoState", 9},
-    {"Number of the Fiscal Unit", "InfoFiscalUnitNumber", "ButtonGetInfoFiscalUnitNumber", 3},
-    {"Fiscal unit version", "InfoFiscalUnitVersion", "ButtonGetInfoFiscalUnitVersion", 4},
-    {"Chassis number", "InfoShassiNumber", "ButtonGetInfoShassiNumber", 301},
-    {"Id number", "InfoIdNumber", "ButtonGetInfoIdNumber", 302},
+    {"Total of started receipt", "InfoTotalReceipt", "ButtonGetInfoTotalReceipt",
+     TILLCORE_INFO_RECEIPT_TOTAL},
+    {"Day's turnover", "InfoDayTurnover", "ButtonGetInfoDayTurnover", TILLCORE_INFO_DAY_TURNOVER},
+    {"Total number of the next receipt", "InfoReceiptNumber", "ButtonGetInfoReceiptNumber",
+     TILLCORE_INFO_NEXT_RECEIPT},
+    {"Fiscal unit current date", "InfoDate", "ButtonGetInfoDate", TILLCORE_INFO_DATE},
+    {"Fiscal unit current time", "InfoTime", "ButtonGetInfoTime", TILLCORE_INFO_TIME},
+    {"Count of the Z - reports", "InfoZReportNumber", "ButtonGetInfoZReportNumber",
+     TILLCORE_INFO_Z_REPORT_COUNT},
+    {"Number of the next day's receipt", "InfoNextDayReceipt", "ButtonGetInfoNextDayReceipt",
+     TILLCORE_INFO_NEXT_DAY_RECEIPT},
+    {"Fiscal unit state", "InfoState", "ButtonGetInfoState", TILLCORE_INFO_STATE},
+    {"Number of the Fiscal Unit", "InfoFiscalUnitNumber", "ButtonGetInfoFiscalUnitNumber",
+     TILLCORE_INFO_UNIT_NUMBER},
+    {"Fiscal unit version", "InfoFiscalUnitVersion", "ButtonGetInfoFiscalUnitVersion",
+     TILLCORE_INFO_UNIT_VERSION},
+    {"Chassis number", "InfoShassiNumber", "ButtonGetInfoShassiNumber", TILLCORE_INFO_CHASSIS_NUMBER},
+    {"Id number", "InfoIdNumber", "ButtonGetInfoIdNumber", TILLCORE_INFO_ID_NUMBER},
 };
 
-constexpr int StateCode = 9;
 constexpr int StateFields = 5;
-constexpr int CashInDrawerCode = 50; // + currency index
 const QString CashInDrawerName = QStringLiteral("GetInfo(cash in drawer)");
 
 QString name(const char* pattern, int row) {
@@ -63,7 +68,10 @@ void rowLabel(QWidget* parent, const QString& text, int x, int row, int width,
 
 } // namespace
 
-InformationPage::InformationPage(TFormMain& form) : form_(form) {
+InformationPage::InformationPage(PageHost& host, settings::TaxCurrencyClock& taxCurrencyClock,
+                                 settings::DepartmentsCredits& departmentsCredits)
+    : host_(host), form_(host.form()), taxCurrencyClock_(taxCurrencyClock),
+      departmentsCredits_(departmentsCredits) {
     BuildInformation();
     BuildCashInDrawer();
     BuildDepartments();
@@ -71,7 +79,7 @@ InformationPage::InformationPage(TFormMain& form) : form_(form) {
 }
 
 void InformationPage::BuildInformation() {
-    QGroupBox* group = ui::Group(form_.TabSheet2, QStringLiteral("GroupBoxInformation"),
+    QGroupBox* group = ui::Group(host_.page(Page::Information), QStringLiteral("GroupBoxInformation"),
                                  QStringLiteral("Information"), layout::Information);
     for (int row = 0; row < int(std::size(InfoRows)); ++row) {
         const InfoRow& r = InfoRows[row];
@@ -84,7 +92,7 @@ void InformationPage::BuildInformation() {
 
 void InformationPage::BuildCashInDrawer() {
     using namespace layout::cash;
-    cashGroup_ = ui::Group(form_.TabSheet2, QStringLiteral("GroupBoxCashInDrawer"),
+    cashGroup_ = ui::Group(host_.page(Page::Information), QStringLiteral("GroupBoxCashInDrawer"),
                            QStringLiteral("Cash in drawer"), layout::CashInDrawer);
     const int titleY = 18;
     ui::Label(cashGroup_, QStringLiteral("Name"), NameX, titleY);
@@ -108,7 +116,7 @@ void InformationPage::BuildCashInDrawer() {
 }
 
 void InformationPage::BuildDepartments() {
-    QGroupBox* group = ui::Group(form_.TabSheet2, QStringLiteral("GroupBoxInfoDepartments"),
+    QGroupBox* group = ui::Group(host_.page(Page::Information), QStringLiteral("GroupBoxInfoDepartments"),
                                  QStringLiteral("Departments"), layout::Departments);
     const int nameX = 24, nameWidth = 190, summX = 218, summWidth = 120, getX = 342;
     ui::Label(group, QStringLiteral("Name"), nameX, 18);
@@ -127,7 +135,7 @@ void InformationPage::BuildDepartments() {
 }
 
 void InformationPage::BuildHardErrors() {
-    QGroupBox* group = ui::Group(form_.TabSheet2, QStringLiteral("GroupBoxHardErrors"),
+    QGroupBox* group = ui::Group(host_.page(Page::Information), QStringLiteral("GroupBoxHardErrors"),
                                  QStringLiteral("HARD errors"), layout::HardErrors);
     rowLabel(group, QStringLiteral("Hardware mask:"), 8, 0, 128);
     InfoHardwareMask = ui::ReadOnlyEdit(group, QStringLiteral("InfoHardwareMask"), rowRect(140, 0, 40));
@@ -149,7 +157,7 @@ void InformationPage::ButtonGetInfoRowClick(int row) {
 void InformationPage::ButtonGetInfoStateClick() {
     QLineEdit* InfoState = rowBox_[StateRow];
     QByteArray fields[StateFields];
-    const int n = QueryInfoFields(form_, StateCode, StateFields, fields);
+    const int n = QueryInfoFields(form_, TILLCORE_INFO_STATE, StateFields, fields);
     if (n <= 0) {
         // Nothing counted (a failed query, or an answer without FS): the hardware boxes keep their text.
         InfoState->setText(QString());
@@ -178,15 +186,15 @@ void InformationPage::ButtonGetInfoCurAmountClick(int row) {
 void InformationPage::QueryCashInDrawer(int index, QLineEdit* nameBox, QLineEdit* rateBox,
                                         QLineEdit* amountBox) {
     // The currency read is an operation of its own; the cash read follows whatever its outcome.
-    form_.taxCurrencyClock().QueryCurrency(index, nameBox, rateBox);
-    RunQuery(form_, CashInDrawerName, CashInDrawerCode + index, 2,
+    taxCurrencyClock_.QueryCurrency(index, nameBox, rateBox);
+    RunQuery(form_, CashInDrawerName, TILLCORE_INFO_CASH_IN_DRAWER_BASE + index, 2,
              [amountBox](const std::vector<QByteArray>& fields, int) {
                  amountBox->setText(FromDevice(TrimRight(fields[1])));
              });
 }
 
 void InformationPage::ButtonInfoDepartGetClick(int row) {
-    form_.departmentsCredits().QueryDepartment(row, departName_[row], departSumm_[row]);
+    departmentsCredits_.QueryDepartment(row, departName_[row], departSumm_[row]);
 }
 
 } // namespace pages::information

@@ -1,18 +1,27 @@
 #pragma once
 
+#include "pages/PageHost.h"
+
 #include <array>
 
 class QGroupBox;
 class QLineEdit;
 class QPushButton;
-class TFormMain;
+
+namespace pages::settings {
+class TaxCurrencyClock;
+class DepartmentsCredits;
+} // namespace pages::settings
 
 namespace pages::information {
 
 // The Information page's read-outs: counters, numbers, clock, state, cash in drawer, departments.
 class InformationPage {
 public:
-    explicit InformationPage(TFormMain& form);
+    // The page shows currencies and departments with the readers of `taxCurrencyClock` and
+    // `departmentsCredits`.
+    InformationPage(PageHost& host, settings::TaxCurrencyClock& taxCurrencyClock,
+                    settings::DepartmentsCredits& departmentsCredits);
 
     // A row of the "Information" group (0..11 top to bottom): reads the row's information code
     // into the row's box; the state row (7) runs the state read-out.
@@ -51,7 +60,10 @@ private:
     void BuildDepartments();
     void BuildHardErrors();
 
-    TFormMain& form_;
+    PageHost& host_;
+    framework::FormBase& form_;
+    settings::TaxCurrencyClock& taxCurrencyClock_;
+    settings::DepartmentsCredits& departmentsCredits_;
     std::array<QLineEdit*, 12> rowBox_{}; // rowBox_[StateRow] is InfoState
     QLineEdit* InfoHardwareMask = nullptr;
     QLineEdit* InfoHardwareErrorDetails = nullptr;

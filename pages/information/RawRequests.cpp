@@ -1,7 +1,8 @@
 #include "RawRequests.h"
 
-#include "app/FormMain.h"
+#include "device/AnswerFields.h"
 #include "device/DeviceLibrary.h"
+#include "framework/Operations.h"
 #include "framework/TextCodec.h"
 #include "framework/Widgets.h"
 
@@ -17,8 +18,8 @@ namespace {
 const QString OperationName = QStringLiteral("GetFiscalInfo");
 } // namespace
 
-RawRequests::RawRequests(TFormMain& form) : form_(form) {
-    QWidget* page = form_.TabSheet18;
+RawRequests::RawRequests(PageHost& host) : host_(host), form_(host.form()) {
+    QWidget* page = host_.page(Page::Info);
     // Two request groups on the left, each a code (and a parameter) with its button; the answer's
     // five fields on the right.
     const QRect label(10, 20, 64, 20), edit(78, 20, 64, 20), button(150, 19, 82, 22);
@@ -49,7 +50,7 @@ RawRequests::RawRequests(TFormMain& form) : form_(form) {
 
 void RawRequests::ShowAnswer(const char* answer) {
     // Every box is written: a field the answer lacks empties its box.
-    const std::vector<QByteArray> fields = SplitAnswer(answer, int(answer_.size()));
+    const std::vector<QByteArray> fields = device::SplitAnswer(answer, int(answer_.size()));
     for (std::size_t i = 0; i < answer_.size(); ++i)
         answer_[i]->setText(FromDevice(TrimRight(fields[i])));
 }

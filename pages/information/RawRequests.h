@@ -1,9 +1,10 @@
 #pragma once
 
+#include "pages/PageHost.h"
+
 #include <array>
 
 class QLineEdit;
-class TFormMain;
 
 namespace pages::information {
 
@@ -11,7 +12,7 @@ namespace pages::information {
 // of the answer are shown as text.
 class RawRequests {
 public:
-    explicit RawRequests(TFormMain& form);
+    explicit RawRequests(PageHost& host);
 
     // "GetInfo": GetFiscalInfo with the code of RequestName.
     void Button11Click();
@@ -21,7 +22,8 @@ public:
 private:
     void ShowAnswer(const char* answer);
 
-    TFormMain& form_;
+    PageHost& host_;
+    framework::FormBase& form_;
     QLineEdit* RequestName = nullptr;
     QLineEdit* RequestName2 = nullptr;
     QLineEdit* RequestName3 = nullptr;

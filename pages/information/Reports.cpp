@@ -2,8 +2,8 @@
 
 #include "InformationLayout.h"
 
-#include "app/FormMain.h"
 #include "device/DeviceLibrary.h"
+#include "framework/Operations.h"
 #include "framework/Widgets.h"
 
 #include <QGroupBox>
@@ -37,18 +37,18 @@ void buttonRow(QGroupBox* group, Reports* reports, std::initializer_list<ButtonS
 
 } // namespace
 
-Reports::Reports(TFormMain& form) : form_(form) {
+Reports::Reports(PageHost& host) : host_(host), form_(host.form()) {
     BuildTables();
     BuildReports();
     BuildPeriodicReports();
     // The fuel stock operations fill this group; the window hides it at start-up.
-    ui::Group(form_.TabSheet2, QStringLiteral("GroupBox55"), QStringLiteral("Tank Periodic Reports"),
-              layout::TankPeriodicReports);
+    GroupBox55 = ui::Group(host_.page(Page::Information), QStringLiteral("GroupBox55"),
+                           QStringLiteral("Tank Periodic Reports"), layout::TankPeriodicReports);
 }
 
 void Reports::BuildTables() {
-    QGroupBox* group = ui::Group(form_.TabSheet2, QStringLiteral("GroupBoxTables"), QStringLiteral("Tables"),
-                                 layout::Tables);
+    QGroupBox* group = ui::Group(host_.page(Page::Information), QStringLiteral("GroupBoxTables"),
+                                 QStringLiteral("Tables"), layout::Tables);
     buttonRow(group, this,
               {{"ButtonPrintVATTable", "Print VAT Table", 112, &Reports::ButtonPrintVATTableClick},
                {"ButtonPrintCurTable", "Print Currency Table", 132, &Reports::ButtonPrintCurTableClick},
@@ -56,7 +56,7 @@ void Reports::BuildTables() {
 }
 
 void Reports::BuildReports() {
-    QGroupBox* group = ui::Group(form_.TabSheet2, QStringLiteral("GroupBoxReports"),
+    QGroupBox* group = ui::Group(host_.page(Page::Information), QStringLiteral("GroupBoxReports"),
                                  QStringLiteral("Reports"), layout::Reports);
     buttonRow(group, this,
               {{"ButtonXReport", "X Report", 118, &Reports::ButtonXReportClick},
@@ -65,7 +65,7 @@ void Reports::BuildReports() {
 }
 
 void Reports::BuildPeriodicReports() {
-    QGroupBox* group = ui::Group(form_.TabSheet2, QStringLiteral("GroupBoxPeriodicReports"),
+    QGroupBox* group = ui::Group(host_.page(Page::Information), QStringLiteral("GroupBoxPeriodicReports"),
                                  QStringLiteral("Periodic Reports"), layout::PeriodicReports);
     // Two blocks, each a line of "From"/"To" inputs over a line of two buttons.
     const int fromX = 104, firstX = 134, toX = 238, lastX = 258, inputWidth = 96;

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "pages/PageHost.h"
+
 class QDateEdit;
-class TFormMain;
+class QGroupBox;
 
 namespace framework {
 class UpDown;
@@ -12,7 +14,7 @@ namespace pages::information {
 // Table prints, X, mini X and Z reports, periodic reports by date and by number.
 class Reports {
 public:
-    explicit Reports(TFormMain& form);
+    explicit Reports(PageHost& host);
 
     void ButtonPrintVATTableClick();
     void ButtonPrintCurTableClick();
@@ -26,12 +28,17 @@ public:
     void ButtonPrintSumPeriodicReportByNumberClick();
     void ButtonPeriodicReportByNumberClick();
 
+    // The (hidden) "Tank Periodic Reports" group this page holds for the fuel stock operations.
+    QGroupBox* tankReportsGroup() const { return GroupBox55; }
+
 private:
     void BuildTables();
     void BuildReports();
     void BuildPeriodicReports();
 
-    TFormMain& form_;
+    PageHost& host_;
+    framework::FormBase& form_;
+    QGroupBox* GroupBox55 = nullptr;
     QDateEdit* PeriodDate1 = nullptr;
     QDateEdit* PeriodDate2 = nullptr;
     framework::UpDown* UpDownPeriodicNumber1 = nullptr;

@@ -1,10 +1,10 @@
 #include "Barcode.h"
 
-#include "app/FormMain.h"
 #include "device/DeviceLibrary.h"
 #include "framework/Codecs.h"
 #include "framework/TextCodec.h"
 #include "framework/Widgets.h"
+#include "pages/InfoQueries.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -18,8 +18,6 @@ namespace pages::receipts {
 
 namespace {
 
-constexpr int StatusCode = 307;
-
 // The barcode systems in the order of the ESC/POS command set: the position is the symbology.
 const QStringList Symbologies = {
     QStringLiteral("UPC-A"),   QStringLiteral("UPC-E"),   QStringLiteral("EAN-13"),
@@ -29,12 +27,12 @@ const QStringList Symbologies = {
 
 } // namespace
 
-Barcode::Barcode(TFormMain& form) : form_(form) {
+Barcode::Barcode(PageHost& host) : host_(host), form_(host.form()) {
     BuildGroups();
 }
 
 void Barcode::BuildGroups() {
-    QWidget* page = form_.TabSheet4;
+    QWidget* page = host_.page(Page::NonFiscalReceipt);
 
     QGroupBox* print = ui::Group(page, "boxPrintBarCode", "Print TG2480 Barcode", QRect(8, 272, 380, 110));
     CODE39HRITop = ui::Check(print, "CODE39HRITop", "Print HRI top", QRect(10, 20, 126, 20));
@@ -87,7 +85,7 @@ void Barcode::ButtonCODE39PrintClick() {
 // Four status bytes as decimal fields, shown as 0x and two upper-case hexadecimal digits. A field
 // that is not an integer ends the read; the boxes set before it keep their new texts.
 void Barcode::ButtonTG2480GetClick() {
-    RunQuery(form_, "GetFiscalInfo(TG2480 status)", StatusCode, 4,
+    RunQuery(form_, "GetFiscalInfo(TG2480 status)", TILLCORE_INFO_PRINTER_STATUS, 4,
              [this](const std::vector<QByteArray>& fields, int) {
                  for (int i = 0; i < 4; ++i) {
                      const int32_t value = StrToInt(FromDevice(fields[i]));

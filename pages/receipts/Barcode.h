@@ -1,11 +1,12 @@
 #pragma once
 
+#include "pages/PageHost.h"
+
 #include <array>
 
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
-class TFormMain;
 
 namespace framework {
 class UpDown;
@@ -16,7 +17,7 @@ namespace pages::receipts {
 // TG2480 barcode printing and printer status bytes (NonFiscal Receipt page).
 class Barcode {
 public:
-    explicit Barcode(TFormMain& form);
+    explicit Barcode(PageHost& host);
 
     void ButtonCODE39PrintClick();
     void ButtonTG2480GetClick();
@@ -24,7 +25,8 @@ public:
 private:
     void BuildGroups();
 
-    TFormMain& form_;
+    PageHost& host_;
+    framework::FormBase& form_;
     QCheckBox* CODE39HRITop = nullptr;
     QCheckBox* CODE39HRIBottom = nullptr;
     framework::UpDown* CODE39UDHeight = nullptr;

@@ -1,7 +1,7 @@
 #include "Clerk.h"
 
-#include "app/FormMain.h"
 #include "device/DeviceLibrary.h"
+#include "framework/Operations.h"
 #include "framework/TextCodec.h"
 #include "framework/Widgets.h"
 #include "pages/settings/SettingsLayout.h"
@@ -14,8 +14,8 @@ namespace layout = pages::settings::layout;
 
 namespace pages::receipts {
 
-Clerk::Clerk(TFormMain& form) : form_(form) {
-    QGroupBox* group = ui::Group(form.TabSheet1, "GroupBoxClerk", "Clerk", layout::Clerk);
+Clerk::Clerk(PageHost& host) : form_(host.form()) {
+    QGroupBox* group = ui::Group(host.page(Page::Settings), "GroupBoxClerk", "Clerk", layout::Clerk);
     const int row1 = layout::FirstRow;
     const int row2 = row1 + 24;
     ui::Label(group, "Attribute", 8, row1 + 3);

@@ -1,19 +1,20 @@
 #pragma once
 
+#include "pages/PageHost.h"
+
 class QLineEdit;
-class TFormMain;
 
 namespace pages::receipts {
 
 // The Clerk group of the Settings page.
 class Clerk {
 public:
-    explicit Clerk(TFormMain& form);
+    explicit Clerk(PageHost& host);
 
     void ButtonSetClerkClick();
 
 private:
-    TFormMain& form_;
+    framework::FormBase& form_;
     QLineEdit* ClerkAttributes = nullptr;
     QLineEdit* ClerkName = nullptr;
 };

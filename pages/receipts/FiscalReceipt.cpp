@@ -1,8 +1,8 @@
 #include "FiscalReceipt.h"
 
-#include "app/FormMain.h"
 #include "device/DeviceLibrary.h"
 #include "framework/Codecs.h"
+#include "framework/Operations.h"
 #include "framework/TextCodec.h"
 #include "framework/Widgets.h"
 
@@ -26,12 +26,12 @@ int AdjustmentKind(const QComboBox* list) {
 
 } // namespace
 
-FiscalReceipt::FiscalReceipt(TFormMain& form) : form_(form) {
+FiscalReceipt::FiscalReceipt(PageHost& host) : host_(host), form_(host.form()) {
     BuildPage();
 }
 
 void FiscalReceipt::BuildPage() {
-    QWidget* page = form_.TabSheet3;
+    QWidget* page = host_.page(Page::FiscalReceipt);
 
     // "Items": two columns of labelled boxes.
     QGroupBox* items = ui::Group(page, "GroupBoxFiscalItems", "Items", QRect(8, 8, 520, 134));

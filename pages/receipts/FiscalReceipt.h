@@ -1,18 +1,19 @@
 #pragma once
 
+#include "pages/PageHost.h"
+
 #include <QByteArray>
 #include <array>
 
 class QComboBox;
 class QLineEdit;
-class TFormMain;
 
 namespace pages::receipts {
 
 // The Fiscal Receipt page: items, discounts, voids, comments, payment and goods return.
 class FiscalReceipt {
 public:
-    explicit FiscalReceipt(TFormMain& form);
+    explicit FiscalReceipt(PageHost& host);
 
     // Also run by the Fuel page's "Begin Fiscal Receipt" and "End Fiscal Receipt" buttons.
     void ButtonBeginFiscalReceiptClick();
@@ -49,7 +50,8 @@ private:
     Payment ReadPayment() const;
     int SellItem(const Item& item) const;
 
-    TFormMain& form_;
+    PageHost& host_;
+    framework::FormBase& form_;
     QLineEdit* FiscalReceiptItemName = nullptr;
     QLineEdit* FiscalReceiptItemQuantity = nullptr;
     QLineEdit* FiscalReceiptItemPrice = nullptr;

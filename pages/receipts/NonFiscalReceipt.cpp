@@ -1,8 +1,8 @@
 #include "NonFiscalReceipt.h"
 
-#include "app/FormMain.h"
 #include "device/DeviceLibrary.h"
 #include "framework/Codecs.h"
+#include "framework/Operations.h"
 #include "framework/TextCodec.h"
 #include "framework/Widgets.h"
 
@@ -14,12 +14,12 @@ using namespace framework;
 
 namespace pages::receipts {
 
-NonFiscalReceipt::NonFiscalReceipt(TFormMain& form) : form_(form) {
+NonFiscalReceipt::NonFiscalReceipt(PageHost& host) : host_(host), form_(host.form()) {
     BuildPage();
 }
 
 void NonFiscalReceipt::BuildPage() {
-    QWidget* page = form_.TabSheet4;
+    QWidget* page = host_.page(Page::NonFiscalReceipt);
 
     QGroupBox* line = ui::Group(page, "GroupBoxNonFiscalLine", "Line", QRect(8, 8, 520, 52));
     NonFiscalReceiptLine = ui::Edit(line, "NonFiscalReceiptLine", QRect(10, 20, 380, 21));

@@ -1,14 +1,15 @@
 #pragma once
 
+#include "pages/PageHost.h"
+
 class QLineEdit;
-class TFormMain;
 
 namespace pages::receipts {
 
 // The NonFiscal Receipt page: text lines, tare and deposit items, header print.
 class NonFiscalReceipt {
 public:
-    explicit NonFiscalReceipt(TFormMain& form);
+    explicit NonFiscalReceipt(PageHost& host);
 
     void ButtonBeginNonFiscalReceiptClick();
     void ButtonNonFiscalReceiptLineClick();
@@ -33,7 +34,8 @@ private:
     // The tare and deposit buttons: price, then quantity converted, then the name taken as typed.
     void PrintItem(const char* operation, PrintItemFunction print, const ItemBoxes& boxes);
 
-    TFormMain& form_;
+    PageHost& host_;
+    framework::FormBase& form_;
     QLineEdit* NonFiscalReceiptLine = nullptr;
     QLineEdit* NonFiscalReceiptLineAttribute = nullptr;
     ItemBoxes tare_;

@@ -1,9 +1,9 @@
 #include "ReceiptOptions.h"
 
-#include "app/FormMain.h"
 #include "device/DeviceLibrary.h"
 #include "framework/TextCodec.h"
 #include "framework/Widgets.h"
+#include "pages/InfoQueries.h"
 #include "pages/settings/SettingsLayout.h"
 
 #include <QCheckBox>
@@ -23,16 +23,13 @@ constexpr QRect VoidNameGroup(404, 4, 186, 48);
 constexpr QRect SurchargeNameGroup(596, 4, 188, 48);
 constexpr QRect PrintCurrencyGroup(404, 56, 380, 106);
 
-// Surcharge names share the void-name code space from 10 on.
-constexpr int SurchargeCodeBase = 10;
-
 QRect ButtonAt(int x, int rowY, int width) {
     return {x, rowY - 1, width, layout::ButtonHeight};
 }
 
 } // namespace
 
-ReceiptOptions::ReceiptOptions(TFormMain& form) : form_(form) {
+ReceiptOptions::ReceiptOptions(PageHost& host) : host_(host), form_(host.form()) {
     BuildSettingsGroups();
     BuildServiceGroups();
 }
@@ -42,7 +39,7 @@ void ReceiptOptions::BuildSettingsGroups() {
     const int row2 = row1 + 24;
 
     // Hidden at start-up; its operations stay available.
-    QGroupBox* fr = ui::Group(form_.TabSheet1, "GroupBox63", "FR options", layout::FrOptions);
+    QGroupBox* fr = ui::Group(host_.page(Page::Settings), "GroupBox63", "FR options", layout::FrOptions);
     FREnabled = ui::Check(fr, "FREnabled", "FR enabled", {8, row1 + 2, 100, 19});
     ui::Button(fr, "ButtonSetFR", "Set", ButtonAt(126, row1, 44), [this] { ButtonSetFRClick(); });
     ui::Button(fr, "ButtonGetFR", "Get", ButtonAt(174, row1, 44), [this] { ButtonGetFRClick(); });
@@ -51,8 +48,8 @@ void ReceiptOptions::BuildSettingsGroups() {
     NumberFRLine = UpDown3->buddy();
     ui::Button(fr, "ButtonSetFRLine", "Set", ButtonAt(126, row2, 44), [this] { ButtonSetFRLineClick(); });
 
-    QGroupBox* cct =
-        ui::Group(form_.TabSheet1, "GroupBoxCCT", "Currency Conversion Type", layout::ConversionType);
+    QGroupBox* cct = ui::Group(host_.page(Page::Settings), "GroupBoxCCT", "Currency Conversion Type",
+                               layout::ConversionType);
     cctDirect = ui::Radio(cct, "cctDirect", "Direct", {8, row1 + 2, 62, 19});
     cctIndirect = ui::Radio(cct, "cctIndirect", "Indirect", {72, row1 + 2, 70, 19});
     cctDirect->setChecked(true); // the design's choice; start-up picks by the date
@@ -61,7 +58,7 @@ void ReceiptOptions::BuildSettingsGroups() {
 }
 
 void ReceiptOptions::BuildServiceGroups() {
-    QWidget* page = form_.TabSheet7;
+    QWidget* page = host_.page(Page::Service);
     const int row1 = layout::FirstRow;
 
     QGroupBox* voidName = ui::Group(page, "GroupBoxVoidName", "Void Name", VoidNameGroup);
@@ -118,7 +115,7 @@ void ReceiptOptions::ButtonSetFRLineClick() {
 void ReceiptOptions::ButtonGetFRClick() {
     // A failed read leaves the field empty, which clears the box after the error report.
     QByteArray field;
-    QueryInfoFields(form_, 303, 1, &field);
+    QueryInfoFields(form_, TILLCORE_INFO_FR_OPTIONS, 1, &field);
     FREnabled->setChecked(StrToIntDef(FromDevice(field), 0) != 0);
 }
 
@@ -128,7 +125,7 @@ void ReceiptOptions::ButtonSetCCTClick() {
 }
 
 void ReceiptOptions::ButtonGetCCTClick() {
-    RunQuery(form_, "GetFiscalInfo(conversion type)", 306, 1,
+    RunQuery(form_, "GetFiscalInfo(conversion type)", TILLCORE_INFO_CONVERSION_TYPE, 1,
              [this](const std::vector<QByteArray>& fields, int) {
                  if (StrToIntDef(FromDevice(fields[0]), 0) == 0)
                      cctDirect->setChecked(true);
@@ -142,8 +139,9 @@ void ReceiptOptions::Button18Click() {
 }
 
 void ReceiptOptions::ButtonSurchargeSetClick() {
-    RunOperation(form_, "SetVoidName",
-                 [this] { return device::SetVoidName(ItemIndex(SurchargeType) + SurchargeCodeBase); });
+    RunOperation(form_, "SetVoidName", [this] {
+        return device::SetVoidName(ItemIndex(SurchargeType) + TILLCORE_SURCHARGE_NAME_BASE);
+    });
 }
 
 void ReceiptOptions::SetPrintCurrencyRow(int row, QLineEdit* rateBox, QDateEdit* firstDay, QDateEdit* lastDay,
@@ -164,7 +162,7 @@ void ReceiptOptions::GetPrintCurrencyRow(int index, QLineEdit* rateBox, QDateEdi
     try {
         QByteArray fields[5];
         // The row is filled only when all five fields came, each ended by FS.
-        if (QueryInfoFields(form_, 303 + index, 5, fields) < 5)
+        if (QueryInfoFields(form_, TILLCORE_INFO_PRINT_CURRENCY_BASE + index, 5, fields) < 5)
             return;
         printBox->setChecked(fields[1] == "1");
         rateBox->setText(FromDevice(fields[2]));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "pages/PageHost.h"
+
 #include <array>
 
 class QCheckBox;
@@ -7,7 +9,6 @@ class QComboBox;
 class QDateEdit;
 class QLineEdit;
 class QRadioButton;
-class TFormMain;
 
 namespace framework {
 class UpDown;
@@ -18,7 +19,7 @@ namespace pages::receipts {
 // FR options, currency conversion type, void and surcharge names, print-currency rows.
 class ReceiptOptions {
 public:
-    explicit ReceiptOptions(TFormMain& form);
+    explicit ReceiptOptions(PageHost& host);
 
     void ButtonSetFRClick();
     void ButtonSetFRLineClick();
@@ -45,7 +46,8 @@ private:
         QCheckBox* print = nullptr;
     };
 
-    TFormMain& form_;
+    PageHost& host_;
+    framework::FormBase& form_;
     QCheckBox* FREnabled = nullptr;
     QLineEdit* NumberFRLine = nullptr;
     framework::UpDown* UpDown3 = nullptr;

@@ -1,7 +1,7 @@
 #include "TillOperations.h"
 
-#include "app/FormMain.h"
 #include "device/DeviceLibrary.h"
+#include "framework/Operations.h"
 #include "framework/TextCodec.h"
 #include "framework/Widgets.h"
 #include "pages/information/InformationLayout.h"
@@ -17,7 +17,8 @@ using namespace framework;
 
 namespace pages::receipts {
 
-TillOperations::TillOperations(TFormMain& form) : form_(form) {
+TillOperations::TillOperations(PageHost& host, information::InformationPage& information)
+    : host_(host), form_(host.form()), information_(information) {
     BuildMoneyButtons();
     BuildOtherPage();
 }
@@ -25,7 +26,7 @@ TillOperations::TillOperations(TFormMain& form) : form_(form) {
 void TillOperations::BuildMoneyButtons() {
     // The "Money In/Out" column of the Information page's "Cash in drawer" group.
     namespace cash = information::layout::cash;
-    QGroupBox* group = form_.informationPage().cashInDrawerGroup();
+    QGroupBox* group = information_.cashInDrawerGroup();
     for (int row = 0; row < 4; ++row) {
         const int y = cash::rowY(row), h = information::layout::RowHeight;
         ui::Button(group, QStringLiteral("ButtonCur%1In").arg(row + 1), QStringLiteral("In"),
@@ -36,7 +37,7 @@ void TillOperations::BuildMoneyButtons() {
 }
 
 void TillOperations::BuildOtherPage() {
-    QWidget* page = form_.TabSheet5;
+    QWidget* page = host_.page(Page::Other);
     const int buttonX = 396, buttonWidth = 120, buttonHeight = 24;
 
     QGroupBox* display = ui::Group(page, QStringLiteral("GroupBoxCustomerDisplay"),
@@ -96,11 +97,11 @@ void TillOperations::SendMoneyOut(int index, QLineEdit* amountBox) {
 }
 
 void TillOperations::ButtonCurInClick(int row) {
-    SendMoneyIn(row, form_.informationPage().cashAmountBox(row));
+    SendMoneyIn(row, information_.cashAmountBox(row));
 }
 
 void TillOperations::ButtonCurOutClick(int row) {
-    SendMoneyOut(row, form_.informationPage().cashAmountBox(row));
+    SendMoneyOut(row, information_.cashAmountBox(row));
 }
 
 void TillOperations::ButtonOtherCustomerDisplayClick() {

@@ -1,15 +1,21 @@
 #pragma once
 
+#include "pages/PageHost.h"
+
 class QComboBox;
 class QLineEdit;
-class TFormMain;
+
+namespace pages::information {
+class InformationPage;
+}
 
 namespace pages::receipts {
 
 // Money in and out per currency, customer display, drawer and the printed message.
 class TillOperations {
 public:
-    explicit TillOperations(TFormMain& form);
+    // The cash moves also run from the Information page's "Cash in drawer" group of `information`.
+    TillOperations(PageHost& host, information::InformationPage& information);
 
     // Moves the amount typed in `amountBox` into (out of) the drawer in currency `index` (0..3).
     void SendMoneyIn(int index, QLineEdit* amountBox);
@@ -30,7 +36,9 @@ private:
     void BuildMoneyButtons();
     void BuildOtherPage();
 
-    TFormMain& form_;
+    PageHost& host_;
+    framework::FormBase& form_;
+    information::InformationPage& information_;
     QLineEdit* OtherCustomerDisplayLine1 = nullptr;
     QLineEdit* OtherCustomerDisplayLine2 = nullptr;
     QLineEdit* OtherMessage = nullptr;

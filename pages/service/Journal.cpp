@@ -1,10 +1,11 @@
 #include "Journal.h"
 
-#include "app/FormMain.h"
+#include "device/AnswerFields.h"
 #include "device/DeviceLibrary.h"
 #include "framework/Codecs.h"
 #include "framework/TextCodec.h"
 #include "framework/Widgets.h"
+#include "pages/InfoQueries.h"
 #include "pages/PageLayout.h"
 
 #include <QFrame>
@@ -23,12 +24,6 @@ using namespace framework;
 namespace pages::service {
 
 namespace {
-
-constexpr int JournalInfoCode = 910; // journal length and the checksum the module keeps
-constexpr int JournalCode = 911;     // the journal text, read in pieces
-constexpr int CardSpaceCode = 914;   // micro SD free and total space
-constexpr int RoomTooSmall = 163;
-constexpr int JournalExhausted = 21;
 
 Exception TooLarge() {
     return Exception(QStringLiteral("Journal is larger than 512 MiB"));
@@ -82,7 +77,7 @@ int JournalBuffer::pieceLength(int position) const {
 }
 
 // Pieces are requested at the end of what has been received, with the room left behind it. A
-// refused request (163) is repeated at the same position after the buffer has grown. The reading
+// request refused for want of room is repeated at the same position after the buffer has grown. The reading
 // goes on while pieces bring characters, whatever their result codes, and stops at the first call
 // that brings none.
 int ReadLongInfo(int code, JournalBuffer& buffer, int* received) {
@@ -90,7 +85,7 @@ int ReadLongInfo(int code, JournalBuffer& buffer, int* received) {
     int result = 0;
     for (;;) {
         result = device::GetFiscalInfo2Ex(code, position, buffer.at(position), buffer.capacity() - position);
-        if (result == RoomTooSmall) {
+        if (result == TILLCORE_ROOM_TOO_SMALL) {
             buffer.grow(position);
             continue;
         }
@@ -100,7 +95,7 @@ int ReadLongInfo(int code, JournalBuffer& buffer, int* received) {
             break;
     }
     *received = position;
-    return result == JournalExhausted ? 0 : result;
+    return result == TILLCORE_END_OF_JOURNAL ? 0 : result;
 }
 
 void AddTextLines(QPlainTextEdit* lines, const QByteArray& text) {
@@ -114,12 +109,12 @@ void AddTextLines(QPlainTextEdit* lines, const QByteArray& text) {
     lines->appendPlainText(shown);
 }
 
-Journal::Journal(TFormMain& form) : form_(form) {
+Journal::Journal(PageHost& host) : host_(host), form_(host.form()) {
     BuildPage();
 }
 
 void Journal::BuildPage() {
-    QWidget* page = form_.TabSheet15;
+    QWidget* page = host_.page(Page::Journal);
     constexpr int panelWidth = 161;
 
     JournalText = new QPlainTextEdit(page);
@@ -174,9 +169,9 @@ void Journal::ButtonJournalReadClick() {
     JournalText->clear();
     try {
         device::AnswerBuffer info;
-        if (!CheckResult(form_, operation, device::GetFiscalInfo(JournalInfoCode, info.data())))
+        if (!CheckResult(form_, operation, device::GetFiscalInfo(TILLCORE_INFO_JOURNAL_INFO, info.data())))
             return;
-        const std::vector<QByteArray> fields = SplitAnswer(info.text(), 2);
+        const std::vector<QByteArray> fields = device::SplitAnswer(info.text(), 2);
         const int32_t length = StrToInt(FromDevice(fields[0]));
         JournalCurrentCrc->setText(FromDevice(fields[1]));
         // A negative length announces nothing: the buffer then starts at 4 and grows as needed.
@@ -184,7 +179,7 @@ void Journal::ButtonJournalReadClick() {
         operation = QStringLiteral("GetFiscalInfo(journal)");
 
         int received = 0;
-        if (!CheckResult(form_, operation, ReadLongInfo(JournalCode, buffer, &received)))
+        if (!CheckResult(form_, operation, ReadLongInfo(TILLCORE_INFO_JOURNAL, buffer, &received)))
             return;
         AddTextLines(JournalText, QByteArray::fromRawData(buffer.at(0), received));
 
@@ -204,7 +199,7 @@ void Journal::ButtonJournalReadClick() {
 // Field 1 is the free space, field 2 the total; an answer without any FS changes nothing.
 void Journal::ButtonJournalGetDiskSpaceClick() {
     std::array<QByteArray, 2> fields;
-    if (QueryInfoFields(form_, CardSpaceCode, 2, fields.data()) > 0) {
+    if (QueryInfoFields(form_, TILLCORE_INFO_CARD_SPACE, 2, fields.data()) > 0) {
         JournalFreeSpace->setText(FromDevice(fields[0]));
         JournalTotalSpace->setText(FromDevice(fields[1]));
     }

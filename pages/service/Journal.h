@@ -1,12 +1,13 @@
 #pragma once
 
+#include "pages/PageHost.h"
+
 #include <QByteArray>
 #include <cstdint>
 #include <vector>
 
 class QLineEdit;
 class QPlainTextEdit;
-class TFormMain;
 
 namespace pages::service {
 
@@ -38,8 +39,8 @@ private:
 };
 
 // Reads information code `code` with GetFiscalInfo2Ex into `buffer` piece by piece, growing it on
-// result 163. Returns 0 when the reading ended with 21 (journal exhausted), otherwise the last
-// result; the number of characters received goes to *received.
+// TILLCORE_ROOM_TOO_SMALL. Returns 0 when the reading ended with TILLCORE_END_OF_JOURNAL, otherwise
+// the last result; the number of characters received goes to *received.
 int ReadLongInfo(int code, JournalBuffer& buffer, int* received);
 
 // Appends `text` to the box, one line per line-feed-ended piece; a carriage return stays in its
@@ -49,7 +50,7 @@ void AddTextLines(QPlainTextEdit* lines, const QByteArray& text);
 // The electronic journal read with its checksum comparison, and the card space.
 class Journal {
 public:
-    explicit Journal(TFormMain& form);
+    explicit Journal(PageHost& host);
 
     void ButtonJournalReadClick();
     void ButtonJournalGetDiskSpaceClick();
@@ -57,7 +58,8 @@ public:
 private:
     void BuildPage();
 
-    TFormMain& form_;
+    PageHost& host_;
+    framework::FormBase& form_;
     QPlainTextEdit* JournalText = nullptr;
     QLineEdit* JournalCurrentCrc = nullptr;
     QLineEdit* JournalCalculatedCrc = nullptr;

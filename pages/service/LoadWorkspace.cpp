@@ -1,8 +1,9 @@
 #include "LoadWorkspace.h"
 
-#include "app/FormMain.h"
+#include "device/tillcore.h"
 #include "framework/Widgets.h"
 #include "pages/fuel/FuelGrids.h"
+#include "pages/fuel/FuelTables.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -24,7 +25,7 @@ QString Name(const char* pattern, int i) {
 
 } // namespace
 
-LoadWorkspace::LoadWorkspace(TFormMain& form) : form_(form) {
+LoadWorkspace::LoadWorkspace(PageHost& host) : host_(host) {
     BuildServicePage();
     BuildReportPage();
     BuildFuelPage();
@@ -33,7 +34,7 @@ LoadWorkspace::LoadWorkspace(TFormMain& form) : form_(form) {
 // ---- Sub-page "Service" ----
 
 void LoadWorkspace::BuildServicePage() {
-    QWidget* page = form_.TabSheet10;
+    QWidget* page = host_.page(Page::LoadService);
     auto button = [this](QWidget* parent, const char* name, const char* caption, const QRect& geometry,
                          Handler handler) {
         ui::Button(parent, QString::fromLatin1(name), QString::fromLatin1(caption), geometry,
@@ -91,7 +92,7 @@ void LoadWorkspace::BuildServicePage() {
 // ---- Sub-page "Report" ----
 
 void LoadWorkspace::BuildReportPage() {
-    QWidget* page = form_.TabSheet11;
+    QWidget* page = host_.page(Page::LoadReport);
     BuildCountersGroup(page);
     BuildReportZGroup(page);
     BuildNameGroup(page, "Credit", "LoadCredit%1Name", 188, 4, &LoadWorkspace::ButtonLoadCreditSetClick,
@@ -266,38 +267,46 @@ void LoadWorkspace::BuildReportZGroup(QWidget* page) {
 
 // ---- Sub-page "Fuel" ----
 
+void LoadWorkspace::LayOutGrids() {
+    using fuel::FuelTables;
+    FuelTables::LayOutGrid(TableFuelLoadFuels, fuel::FuelColumns(), TILLCORE_FUELS, 1);
+    FuelTables::LayOutGrid(TableFuelLoadPumps, fuel::PumpColumns(), TILLCORE_PUMPS, 0);
+    FuelTables::LayOutGrid(TableFuelLoadTanks, fuel::TankInfoColumns(), fuel::TankInfoRows, 0,
+                           fuel::TankInfoRowTitles());
+}
+
 void LoadWorkspace::BuildFuelPage() {
     using fuel::GridButton;
-    QWidget* page = form_.TabSheet14;
+    QWidget* page = host_.page(Page::LoadFuel);
     auto run = [this](Handler handler) { return [this, handler] { (this->*handler)(); }; };
 
-    fuel::GridGroup(page, QStringLiteral("Fuel"), QRect(4, 4, 464, 226), QStringLiteral("TableFuelLoadFuels"),
-                    11,
-                    {{QStringLiteral("ButtonFuelLoad_FuelGet"), QStringLiteral("Get"),
-                      run(&LoadWorkspace::ButtonFuelLoad_FuelGetClick)},
-                     {QStringLiteral("ButtonFuelLoad_FuelSet"), QStringLiteral("Set"),
-                      run(&LoadWorkspace::ButtonFuelLoad_FuelSetClick)},
-                     {QStringLiteral("ButtonFuelLoad_FuelGetAll"), QStringLiteral("Get All"),
-                      run(&LoadWorkspace::ButtonFuelLoad_FuelGetAllClick)},
-                     {QStringLiteral("ButtonFuelLoad_FuelSetAll"), QStringLiteral("Set All"),
-                      run(&LoadWorkspace::ButtonFuelLoad_FuelSetAllClick)}});
-    fuel::GridGroup(page, QStringLiteral("Pumps"), QRect(472, 4, 308, 366),
-                    QStringLiteral("TableFuelLoadPumps"), 17,
-                    {{QStringLiteral("ButtonFuelLoad_PumpGet"), QStringLiteral("Get"),
-                      run(&LoadWorkspace::ButtonFuelLoad_PumpGetClick)},
-                     {QStringLiteral("ButtonFuelLoad_PumpSet"), QStringLiteral("Set"),
-                      run(&LoadWorkspace::ButtonFuelLoad_PumpSetClick)},
-                     {QStringLiteral("ButtonFuelLoad_PumpGetAll"), QStringLiteral("Get All"),
-                      run(&LoadWorkspace::ButtonFuelLoad_PumpGetAllClick)},
-                     {QStringLiteral("ButtonFuelLoad_PumpSetAll"), QStringLiteral("Set All"),
-                      run(&LoadWorkspace::ButtonFuelLoad_PumpSetAllClick)}},
-                    fuel::ButtonsAt::Below);
-    fuel::GridGroup(page, QStringLiteral("Tanks info"), QRect(6, 376, 768, 166),
-                    QStringLiteral("TableFuelLoadTanks"), 0,
-                    {{QStringLiteral("ButtonFuelLoad_TankGet"), QStringLiteral("Get"),
-                      run(&LoadWorkspace::ButtonFuelLoad_TankGetClick)},
-                     {QStringLiteral("ButtonFuelLoad_TankGetAll"), QStringLiteral("Get All"),
-                      run(&LoadWorkspace::ButtonFuelLoad_TankGetAllClick)}});
+    TableFuelLoadFuels = fuel::GridGroup(
+        page, QStringLiteral("Fuel"), QRect(4, 4, 464, 226), QStringLiteral("TableFuelLoadFuels"), 11,
+        {{QStringLiteral("ButtonFuelLoad_FuelGet"), QStringLiteral("Get"),
+          run(&LoadWorkspace::ButtonFuelLoad_FuelGetClick)},
+         {QStringLiteral("ButtonFuelLoad_FuelSet"), QStringLiteral("Set"),
+          run(&LoadWorkspace::ButtonFuelLoad_FuelSetClick)},
+         {QStringLiteral("ButtonFuelLoad_FuelGetAll"), QStringLiteral("Get All"),
+          run(&LoadWorkspace::ButtonFuelLoad_FuelGetAllClick)},
+         {QStringLiteral("ButtonFuelLoad_FuelSetAll"), QStringLiteral("Set All"),
+          run(&LoadWorkspace::ButtonFuelLoad_FuelSetAllClick)}});
+    TableFuelLoadPumps = fuel::GridGroup(
+        page, QStringLiteral("Pumps"), QRect(472, 4, 308, 366), QStringLiteral("TableFuelLoadPumps"), 17,
+        {{QStringLiteral("ButtonFuelLoad_PumpGet"), QStringLiteral("Get"),
+          run(&LoadWorkspace::ButtonFuelLoad_PumpGetClick)},
+         {QStringLiteral("ButtonFuelLoad_PumpSet"), QStringLiteral("Set"),
+          run(&LoadWorkspace::ButtonFuelLoad_PumpSetClick)},
+         {QStringLiteral("ButtonFuelLoad_PumpGetAll"), QStringLiteral("Get All"),
+          run(&LoadWorkspace::ButtonFuelLoad_PumpGetAllClick)},
+         {QStringLiteral("ButtonFuelLoad_PumpSetAll"), QStringLiteral("Set All"),
+          run(&LoadWorkspace::ButtonFuelLoad_PumpSetAllClick)}},
+        fuel::ButtonsAt::Below);
+    TableFuelLoadTanks = fuel::GridGroup(
+        page, QStringLiteral("Tanks info"), QRect(6, 376, 768, 166), QStringLiteral("TableFuelLoadTanks"), 0,
+        {{QStringLiteral("ButtonFuelLoad_TankGet"), QStringLiteral("Get"),
+          run(&LoadWorkspace::ButtonFuelLoad_TankGetClick)},
+         {QStringLiteral("ButtonFuelLoad_TankGetAll"), QStringLiteral("Get All"),
+          run(&LoadWorkspace::ButtonFuelLoad_TankGetAllClick)}});
 
     QGroupBox* z = ui::Group(page, {}, QStringLiteral("Z-Report"), QRect(4, 236, 464, 98));
     ui::Label(z, QStringLiteral("Number"), 8, 24);

@@ -1,7 +1,12 @@
 #pragma once
 
+#include "pages/PageHost.h"
+
 class QCheckBox;
-class TFormMain;
+
+namespace framework {
+class StringGrid;
+}
 
 namespace pages::service {
 
@@ -9,7 +14,10 @@ namespace pages::service {
 // "Work with Z-report" check boxes, which stay in step, and the "Read X"/"Write X" buttons.
 class LoadWorkspace {
 public:
-    explicit LoadWorkspace(TFormMain& form);
+    explicit LoadWorkspace(PageHost& host);
+
+    // Lays out the three grids of the "Fuel" sub-page; run once at the end of the window's start-up.
+    void LayOutGrids();
 
     // Sets LoadIsZ, then LoadFuelIsZ, to `state`.
     void SetWorkWithZ(bool state);
@@ -74,7 +82,10 @@ private:
     void BuildReportZGroup(QWidget* page);
     void BuildFuelPage();
 
-    TFormMain& form_;
+    PageHost& host_;
+    framework::StringGrid* TableFuelLoadFuels = nullptr;
+    framework::StringGrid* TableFuelLoadPumps = nullptr;
+    framework::StringGrid* TableFuelLoadTanks = nullptr;
     QCheckBox* LoadIsZ = nullptr;
     QCheckBox* LoadFuelIsZ = nullptr;
 };

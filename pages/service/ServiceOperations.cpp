@@ -1,8 +1,9 @@
 #include "ServiceOperations.h"
 
-#include "app/FormMain.h"
+#include "device/AnswerFields.h"
 #include "device/DeviceLibrary.h"
 #include "framework/Codecs.h"
+#include "framework/Operations.h"
 #include "framework/TextCodec.h"
 #include "framework/Widgets.h"
 
@@ -21,13 +22,13 @@ constexpr int BadBlockRows = 10;
 
 } // namespace
 
-ServiceOperations::ServiceOperations(TFormMain& form) : form_(form) {
+ServiceOperations::ServiceOperations(PageHost& host) : host_(host), form_(host.form()) {
     BuildGroups();
 }
 
 // Everything here stays left of x = 395; the right part of the page holds the receipt options.
 void ServiceOperations::BuildGroups() {
-    QWidget* page = form_.TabSheet7;
+    QWidget* page = host_.page(Page::Service);
 
     QGroupBox* fiscalization =
         ui::Group(page, "GroupBoxFiscalization", "Fiscalization", QRect(8, 8, 190, 82));
@@ -96,7 +97,7 @@ void ServiceOperations::ButtonServiceGetBadBlocksClick() {
     RunOperation(
         form_, "GetBadBlocks", [&] { return device::GetBadBlocks(answer.data()); },
         [&] {
-            const std::vector<QByteArray> fields = SplitAnswer(answer.text(), BadBlockRows);
+            const std::vector<QByteArray> fields = device::SplitAnswer(answer.text(), BadBlockRows);
             for (int r = 0; r < BadBlockRows; ++r) {
                 ServiceBadBlocks->setCell(0, r, QString::number(r + 1));
                 ServiceBadBlocks->setCell(1, r, FromDevice(fields[r]));

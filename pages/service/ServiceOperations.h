@@ -1,8 +1,9 @@
 #pragma once
 
+#include "pages/PageHost.h"
+
 class QDateEdit;
 class QLineEdit;
-class TFormMain;
 
 namespace framework {
 class StringGrid;
@@ -13,7 +14,7 @@ namespace pages::service {
 // Fiscalization, chassis and identification numbers, bad blocks (Service page, left part).
 class ServiceOperations {
 public:
-    explicit ServiceOperations(TFormMain& form);
+    explicit ServiceOperations(PageHost& host);
 
     void ButtonServiceFiscalizationClick();
     void ButtonServiceGetBadBlocksClick();
@@ -26,7 +27,8 @@ private:
     void BuildGroups();
     void SetNumber(const char* operation, int (*set)(const char*), const QLineEdit* box);
 
-    TFormMain& form_;
+    PageHost& host_;
+    framework::FormBase& form_;
     QDateEdit* FiscalizationDate = nullptr;
     QLineEdit* ServiceShassiNumber = nullptr;
     QLineEdit* ServiceIdNumber = nullptr;

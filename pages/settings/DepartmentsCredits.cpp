@@ -1,11 +1,10 @@
 #include "DepartmentsCredits.h"
 
 #include "SettingsLayout.h"
-#include "app/FormMain.h"
 #include "device/DeviceLibrary.h"
 #include "framework/TextCodec.h"
 #include "framework/Widgets.h"
-#include "pages/PageLayout.h"
+#include "pages/InfoQueries.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -27,21 +26,20 @@ QRect ButtonAt(int x, int rowY) {
 
 } // namespace
 
-DepartmentsCredits::DepartmentsCredits(TFormMain& form) : form_(form) {
+DepartmentsCredits::DepartmentsCredits(PageHost& host) : host_(host), form_(host.form()) {
     BuildDepartments();
     BuildCredits();
 
-    GoodsReturnEnable =
-        ui::Check(form.TabSheet1, "GoodsReturnEnable", "Allow goods return", layout::GoodsReturnCheck);
-    ui::Button(form.TabSheet1, "ButtonSetAllowGoodsReturn", "Set", layout::GoodsReturnSet,
+    GoodsReturnEnable = ui::Check(host.page(Page::Settings), "GoodsReturnEnable", "Allow goods return",
+                                  layout::GoodsReturnCheck);
+    ui::Button(host.page(Page::Settings), "ButtonSetAllowGoodsReturn", "Set", layout::GoodsReturnSet,
                [this] { ButtonSetAllowGoodsReturnClick(); });
-
-    BuildResetButtons();
 }
 
 void DepartmentsCredits::BuildDepartments() {
     // Designed at left 278, 231 wide; start-up moves it to 348 and narrows it to 205.
-    QGroupBox* group = ui::Group(form_.TabSheet1, "GroupBox40", "Departments", layout::Departments);
+    QGroupBox* group =
+        ui::Group(host_.page(Page::Settings), "GroupBox40", "Departments", layout::Departments);
     ui::Label(group, "Name", 24, layout::ColumnTitleY);
     for (int row = 0; row < 8; ++row) {
         const int y = TableRowY(row);
@@ -60,7 +58,7 @@ void DepartmentsCredits::BuildCredits() {
     // Designed at left 517, 248 wide with names 64 wide and buttons at 163 and 204; start-up hides the
     // "Num" and "Print" columns, widens the names to 82, moves the buttons 30 left, the group 50 right
     // and narrows it to 220.
-    QGroupBox* group = ui::Group(form_.TabSheet1, "GroupBox12", "Credits", layout::Credits);
+    QGroupBox* group = ui::Group(host_.page(Page::Settings), "GroupBox12", "Credits", layout::Credits);
     ui::Label(group, "Name", 24, layout::ColumnTitleY);
     ui::Label(group, "Num", 92, layout::ColumnTitleY, "Label254");
     ui::Label(group, "Print", 124, layout::ColumnTitleY, "Label255");
@@ -81,27 +79,6 @@ void DepartmentsCredits::BuildCredits() {
     }
 }
 
-void DepartmentsCredits::BuildResetButtons() {
-    struct Placement {
-        QWidget* page;
-        const char* name;
-        QRect rect;
-    };
-    const Placement placements[] = {
-        {form_.TabSheet1, "ButtonSettingsResetFiscal", ResetButtonRect},
-        {form_.TabSheet2, "ButtonInfoResetFiscal", ResetButtonRect},
-        {form_.TabSheet3, "ButtonFiscalReceiptResetFiscal", ResetButtonRect},
-        {form_.TabSheet4, "ButtonNonFiscalReceiptResetFiscal", ResetButtonRect},
-        {form_.TabSheet5, "ButtonOtherResetFiscal", ResetButtonRect},
-        {form_.TabSheet7, "ButtonServiceResetFiscal", ResetButtonRect},
-        {form_.TabSheet12, "ButtonFuelSale_Reset", SubPageResetButtonRect},
-        {form_.TabSheet10, "ButtonLoadResetFiscal", SubPageResetButtonRect},
-    };
-    for (const Placement& p : placements)
-        ui::Button(p.page, QString::fromLatin1(p.name), "Reset", p.rect,
-                   [this] { ButtonResetFiscalClick(); });
-}
-
 void DepartmentsCredits::SendDepartName(int index, const QString& name) {
     RunOperation(form_, "SetDepartName", [&] {
         const QByteArray bytes = ToDevice(name);
@@ -110,7 +87,7 @@ void DepartmentsCredits::SendDepartName(int index, const QString& name) {
 }
 
 void DepartmentsCredits::QueryDepartment(int index, QLineEdit* nameBox, QLineEdit* turnoverBox) {
-    RunQuery(form_, "GetFiscalInfo(depart)", 310 + index, 3,
+    RunQuery(form_, "GetFiscalInfo(depart)", TILLCORE_INFO_DEPARTMENT_BASE + index, 3,
              [nameBox, turnoverBox](const std::vector<QByteArray>& fields, int) {
                  nameBox->setText(FromDevice(TrimRight(fields[1])));
                  if (turnoverBox)
@@ -126,7 +103,7 @@ void DepartmentsCredits::SendCreditName(int index, const QString& name) {
 }
 
 void DepartmentsCredits::QueryCredit(int index, QLineEdit* nameBox, QLineEdit* extBox, QCheckBox* printBox) {
-    RunQuery(form_, "GetFiscalInfo(credit)", 60 + index, 5,
+    RunQuery(form_, "GetFiscalInfo(credit)", TILLCORE_INFO_CREDIT_BASE + index, 5,
              [nameBox, extBox, printBox](const std::vector<QByteArray>& fields, int) {
                  nameBox->setText(FromDevice(TrimRight(fields[1])));
                  extBox->setText(FromDevice(TrimRight(fields[3])));
@@ -138,7 +115,7 @@ void DepartmentsCredits::ButtonSetAllowGoodsReturnClick() {
     // Goods returns are allowed by sending the module its own unit number, forbidden by an empty text.
     QByteArray unitNumber;
     if (GoodsReturnEnable->isChecked()) {
-        unitNumber = QueryInfoText(form_, 3, nullptr);
+        unitNumber = QueryInfoText(form_, TILLCORE_INFO_UNIT_NUMBER, nullptr);
         if (unitNumber.isEmpty())
             return; // the read failed (already reported) or gave nothing to send
     }

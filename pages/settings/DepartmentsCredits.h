@@ -1,18 +1,20 @@
 #pragma once
 
+#include "pages/PageHost.h"
+
 #include <QString>
 #include <array>
 
 class QCheckBox;
 class QLineEdit;
-class TFormMain;
 
 namespace pages::settings {
 
-// Department and credit names, goods-return permission, and the fiscal reset on every page.
+// Department and credit names, goods-return permission, and the fiscal reset that the "Reset"
+// button of every page runs.
 class DepartmentsCredits {
 public:
-    explicit DepartmentsCredits(TFormMain& form);
+    explicit DepartmentsCredits(PageHost& host);
 
     // Sends the name of department `index` (0..7) as typed.
     void SendDepartName(int index, const QString& name);
@@ -25,15 +27,15 @@ public:
     void QueryCredit(int index, QLineEdit* nameBox, QLineEdit* extBox, QCheckBox* printBox);
 
     void ButtonSetAllowGoodsReturnClick();
-    // The one handler of all eight "Reset" buttons.
+    // The one handler of all eight "Reset" buttons (the window places them).
     void ButtonResetFiscalClick();
 
 private:
     void BuildDepartments();
     void BuildCredits();
-    void BuildResetButtons();
 
-    TFormMain& form_;
+    PageHost& host_;
+    framework::FormBase& form_;
     std::array<QLineEdit*, 8> departName_{};
     std::array<QLineEdit*, 8> creditName_{};
     std::array<QLineEdit*, 8> creditExt_{};

@@ -1,10 +1,10 @@
 #include "HeaderFooter.h"
 
 #include "SettingsLayout.h"
-#include "app/FormMain.h"
 #include "device/DeviceLibrary.h"
 #include "framework/TextCodec.h"
 #include "framework/Widgets.h"
+#include "pages/InfoQueries.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -38,7 +38,7 @@ struct LineArgs {
 
 } // namespace
 
-HeaderFooter::HeaderFooter(TFormMain& form) : form_(form) {
+HeaderFooter::HeaderFooter(PageHost& host) : host_(host), form_(host.form()) {
     header_ = BuildBlock("GroupBox5", "Header", "Header", 6, layout::Header.y(), layout::Header.height(),
                          layout::Header.width());
     header_.group->hide(); // designed hidden; start-up shows it at its working width
@@ -85,7 +85,8 @@ HeaderFooter::Block HeaderFooter::BuildBlock(const QString& groupName, const QSt
                                              const QString& prefix, int rows, int y, int height,
                                              int designedWidth) {
     Block block;
-    block.group = ui::Group(form_.TabSheet1, groupName, caption, {layout::LeftX, y, designedWidth, height});
+    block.group =
+        ui::Group(host_.page(Page::Settings), groupName, caption, {layout::LeftX, y, designedWidth, height});
     for (int row = 0; row < rows; ++row) {
         const int n = row + 1;
         const int rowY = RowY(row);
@@ -158,15 +159,15 @@ void HeaderFooter::GetBlock(const Block& block, const QString& name, int code) {
 }
 
 void HeaderFooter::ButtonGetHeaderClick() {
-    GetBlock(header_, "GetFiscalInfo(header)", 10);
+    GetBlock(header_, "GetFiscalInfo(header)", TILLCORE_INFO_HEADER);
 }
 
 void HeaderFooter::ButtonGetFooterClick() {
-    GetBlock(footer_, "GetFiscalInfo(footer)", 11);
+    GetBlock(footer_, "GetFiscalInfo(footer)", TILLCORE_INFO_FOOTER);
 }
 
 void HeaderFooter::ButtonGetFooter2Click() {
-    GetBlock(footer2_, "GetFiscalInfo(footer2)", 12);
+    GetBlock(footer2_, "GetFiscalInfo(footer2)", TILLCORE_INFO_FOOTER2);
 }
 
 void HeaderFooter::SetEnabled(const QString& name, QCheckBox* box, int (*send)(int)) {
@@ -184,7 +185,7 @@ void HeaderFooter::ButtonSetFooterEnabledClick() {
 }
 
 void HeaderFooter::ButtonGetFooterEnabledClick() {
-    GetEnabled("GetFiscalInfo(footer enabled)", 13, FooterEnabled);
+    GetEnabled("GetFiscalInfo(footer enabled)", TILLCORE_INFO_FOOTER_ENABLED, FooterEnabled);
 }
 
 void HeaderFooter::ButtonSetFooter2EnabledClick() {
@@ -192,7 +193,7 @@ void HeaderFooter::ButtonSetFooter2EnabledClick() {
 }
 
 void HeaderFooter::ButtonGetFooter2EnabledClick() {
-    GetEnabled("GetFiscalInfo(footer2 enabled)", 14, Footer2Enabled);
+    GetEnabled("GetFiscalInfo(footer2 enabled)", TILLCORE_INFO_FOOTER2_ENABLED, Footer2Enabled);
 }
 
 } // namespace pages::settings

@@ -1,19 +1,20 @@
 #pragma once
 
+#include "pages/PageHost.h"
+
 #include <QString>
 #include <vector>
 
 class QCheckBox;
 class QGroupBox;
 class QLineEdit;
-class TFormMain;
 
 namespace pages::settings {
 
 // Receipt header, footer and second footer lines with their attributes (Settings page).
 class HeaderFooter {
 public:
-    explicit HeaderFooter(TFormMain& form);
+    explicit HeaderFooter(PageHost& host);
 
     void ButtonSetHeaderClick();
     void ButtonGetHeaderClick();
@@ -46,7 +47,8 @@ private:
     void SetEnabled(const QString& name, QCheckBox* box, int (*send)(int));
     void GetEnabled(const QString& name, int code, QCheckBox* box);
 
-    TFormMain& form_;
+    PageHost& host_;
+    framework::FormBase& form_;
     Block header_;
     Block footer_;
     Block footer2_;

@@ -1,8 +1,8 @@
 #include "PrinterSettings.h"
 
 #include "SettingsLayout.h"
-#include "app/FormMain.h"
 #include "device/DeviceLibrary.h"
+#include "framework/Operations.h"
 #include "framework/Widgets.h"
 
 #include <QCheckBox>
@@ -36,9 +36,10 @@ constexpr int RowH = layout::RowHeight;
 
 } // namespace
 
-PrinterSettings::PrinterSettings(TFormMain& form) : form_(form) {
+PrinterSettings::PrinterSettings(PageHost& host) : form_(host.form()) {
     // Designed 126 high: the till impulse row shows once start-up makes the group 170 high.
-    QGroupBox* group = ui::Group(form.TabSheet1, "GroupBox2", "Printer settings", layout::PrinterSettings);
+    QGroupBox* group =
+        ui::Group(host.page(Page::Settings), "GroupBox2", "Printer settings", layout::PrinterSettings);
 
     ui::Label(group, "Type", 8, 21);
     PrinterType = ui::Combo(group, "PrinterType", {FieldX, 18, 184, RowH}, PrinterTypes);

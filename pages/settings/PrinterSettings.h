@@ -1,9 +1,10 @@
 #pragma once
 
+#include "pages/PageHost.h"
+
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
-class TFormMain;
 
 namespace framework {
 class UpDown;
@@ -14,14 +15,14 @@ namespace pages::settings {
 // Printer type, code page, image options, compression mode and till impulses (Settings page).
 class PrinterSettings {
 public:
-    explicit PrinterSettings(TFormMain& form);
+    explicit PrinterSettings(PageHost& host);
 
     void ButtonSetPrinterTypeClick();
     void ButtonSetCompressionModeClick();
     void ButtonSetTillImpulsClick();
 
 private:
-    TFormMain& form_;
+    framework::FormBase& form_;
     QComboBox* PrinterType = nullptr;
     QComboBox* PrinterCodePage = nullptr;
     QCheckBox* ImageEnable = nullptr;

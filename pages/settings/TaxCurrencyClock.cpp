@@ -1,10 +1,10 @@
 #include "TaxCurrencyClock.h"
 
 #include "SettingsLayout.h"
-#include "app/FormMain.h"
 #include "device/DeviceLibrary.h"
 #include "framework/TextCodec.h"
 #include "framework/Widgets.h"
+#include "pages/InfoQueries.h"
 
 #include <QGroupBox>
 #include <QLineEdit>
@@ -25,14 +25,14 @@ QRect ButtonAt(int x, int rowY, int width = 38) {
 
 } // namespace
 
-TaxCurrencyClock::TaxCurrencyClock(TFormMain& form) : form_(form) {
+TaxCurrencyClock::TaxCurrencyClock(PageHost& host) : host_(host), form_(host.form()) {
     BuildVatTable();
     BuildCurrencyTable();
     BuildClock();
 }
 
 void TaxCurrencyClock::BuildVatTable() {
-    QGroupBox* group = ui::Group(form_.TabSheet1, "GroupBoxVat", "VAT Table", layout::VatTable);
+    QGroupBox* group = ui::Group(host_.page(Page::Settings), "GroupBoxVat", "VAT Table", layout::VatTable);
     ui::Label(group, "Rate, %", 24, layout::ColumnTitleY);
     for (int row = 0; row < 5; ++row) {
         const int y = TableRowY(row);
@@ -53,7 +53,7 @@ void TaxCurrencyClock::BuildVatTable() {
 
 void TaxCurrencyClock::BuildCurrencyTable() {
     QGroupBox* group =
-        ui::Group(form_.TabSheet1, "GroupBoxCurrency", "Currency Table", layout::CurrencyTable);
+        ui::Group(host_.page(Page::Settings), "GroupBoxCurrency", "Currency Table", layout::CurrencyTable);
     ui::Label(group, "Name", 24, layout::ColumnTitleY);
     ui::Label(group, "Rate", 108, layout::ColumnTitleY);
     for (int row = 0; row < 4; ++row) {
@@ -74,12 +74,12 @@ void TaxCurrencyClock::BuildCurrencyTable() {
 
 void TaxCurrencyClock::BuildClock() {
     const int y = layout::FirstRow;
-    QGroupBox* date = ui::Group(form_.TabSheet1, "GroupBoxDate", "Date", layout::Date);
+    QGroupBox* date = ui::Group(host_.page(Page::Settings), "GroupBoxDate", "Date", layout::Date);
     Date = ui::DatePicker(date, "Date", {8, y, 100, layout::RowHeight}, QDate::currentDate());
     ui::Button(date, "ButtonSetDate", "Set", ButtonAt(114, y, 40), [this] { ButtonSetDateClick(); });
     ui::Button(date, "ButtonGetDate", "Get", ButtonAt(158, y, 40), [this] { ButtonGetDateClick(); });
 
-    QGroupBox* time = ui::Group(form_.TabSheet1, "GroupBoxTime", "Time", layout::Time);
+    QGroupBox* time = ui::Group(host_.page(Page::Settings), "GroupBoxTime", "Time", layout::Time);
     Time = ui::TimePicker(time, "Time", {8, y, 100, layout::RowHeight}, QTime::currentTime());
     ui::Button(time, "ButtonSetTime", "Set", ButtonAt(114, y, 40), [this] { ButtonSetTimeClick(); });
     ui::Button(time, "ButtonGetTime", "Get", ButtonAt(158, y, 40), [this] { ButtonGetTimeClick(); });
@@ -92,7 +92,7 @@ void TaxCurrencyClock::SendVatRate(int index, const QString& rateText) {
 void TaxCurrencyClock::QueryVatRate(int index, QLineEdit* rateBox) {
     // The rate is shown exactly as the module sends it: not trimmed, not reformatted.
     RunQuery(
-        form_, "GetFiscalInfo(VAT)", 40 + index, 2,
+        form_, "GetFiscalInfo(VAT)", TILLCORE_INFO_VAT_BASE + index, 2,
         [rateBox](const std::vector<QByteArray>& fields, int) { rateBox->setText(FromDevice(fields[1])); });
 }
 
@@ -105,7 +105,7 @@ void TaxCurrencyClock::SendCurrency(int index, const QString& nameText, const QS
 }
 
 void TaxCurrencyClock::QueryCurrency(int index, QLineEdit* nameBox, QLineEdit* rateBox) {
-    RunQuery(form_, "GetFiscalInfo(currency)", 30 + index, 3,
+    RunQuery(form_, "GetFiscalInfo(currency)", TILLCORE_INFO_CURRENCY_BASE + index, 3,
              [nameBox, rateBox](const std::vector<QByteArray>& fields, int) {
                  nameBox->setText(FromDevice(TrimRight(fields[1])));
                  rateBox->setText(FromDevice(fields[2]));
@@ -121,9 +121,10 @@ void TaxCurrencyClock::ButtonSetDateClick() {
 
 void TaxCurrencyClock::ButtonGetDateClick() {
     // A date that does not convert raises before the picker is touched.
-    RunQuery(form_, "GetFiscalInfo(date)", 5, 1, [this](const std::vector<QByteArray>& fields, int) {
-        ui::ShowDate(Date, ParseYmdDate(FromDevice(fields[0])));
-    });
+    RunQuery(form_, "GetFiscalInfo(date)", TILLCORE_INFO_DATE, 1,
+             [this](const std::vector<QByteArray>& fields, int) {
+                 ui::ShowDate(Date, ParseYmdDate(FromDevice(fields[0])));
+             });
 }
 
 void TaxCurrencyClock::ButtonSetTimeClick() {
@@ -134,9 +135,10 @@ void TaxCurrencyClock::ButtonSetTimeClick() {
 }
 
 void TaxCurrencyClock::ButtonGetTimeClick() {
-    RunQuery(form_, "GetFiscalInfo(time)", 6, 1, [this](const std::vector<QByteArray>& fields, int) {
-        Time->setTime(ParseHhmmTime(FromDevice(fields[0])));
-    });
+    RunQuery(form_, "GetFiscalInfo(time)", TILLCORE_INFO_TIME, 1,
+             [this](const std::vector<QByteArray>& fields, int) {
+                 Time->setTime(ParseHhmmTime(FromDevice(fields[0])));
+             });
 }
 
 } // namespace pages::settings

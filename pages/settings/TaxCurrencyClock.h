@@ -1,19 +1,20 @@
 #pragma once
 
+#include "pages/PageHost.h"
+
 #include <QString>
 #include <array>
 
 class QDateEdit;
 class QLineEdit;
 class QTimeEdit;
-class TFormMain;
 
 namespace pages::settings {
 
 // Tax rates, the currency table and the module's date and time (Settings page).
 class TaxCurrencyClock {
 public:
-    explicit TaxCurrencyClock(TFormMain& form);
+    explicit TaxCurrencyClock(PageHost& host);
 
     // Sends tax rate `index` (0..3), converted from the text to a double.
     void SendVatRate(int index, const QString& rateText);
@@ -34,7 +35,8 @@ private:
     void BuildCurrencyTable();
     void BuildClock();
 
-    TFormMain& form_;
+    PageHost& host_;
+    framework::FormBase& form_;
     std::array<QLineEdit*, 4> taxRate_{};
     std::array<QLineEdit*, 4> curName_{};
     std::array<QLineEdit*, 4> curRate_{};

@@ -49,10 +49,11 @@ TEST(Binding, LoadsTheLibraryTheSystemSearchFinds) {
     ASSERT_TRUE(device::Load(&error)) << error.toStdString();
     device::AnswerBuffer answer;
     ASSERT_EQ(device::GetFiscalInfo(3, answer.data()), 0);
-    if (expectProbe())
+    if (expectProbe()) {
         EXPECT_STREQ(answer.text(), "PROBE\x1c");
-    else
+    } else {
         EXPECT_STRNE(answer.text(), "PROBE\x1c");
+    }
 }
 
 TEST(Binding, AFunctionTheLibraryLacksRaisesWhenCalled) {

@@ -1,7 +1,7 @@
 // The window on a fresh emulated module: every read of the Settings and Information pages answers
 // without an error and fills its boxes, so a new user sees a working module at once.
 
-#include "MessageRecorder.h"
+#include "WindowDriver.h"
 #include "app/FormMain.h"
 #include "device/DeviceLibrary.h"
 
@@ -13,15 +13,16 @@ using namespace testing_support;
 
 TEST(FreshModule, EveryReadOfTheSettingsAndInformationPagesAnswers) {
     ASSERT_TRUE(device::Load(nullptr));
-    MessageRecorder messages;
+    WindowDriver window;
     TFormMain form;
+    window.drive(&form);
     for (QWidget* page : {form.TabSheet1, form.TabSheet2}) {
         for (QPushButton* button : page->findChildren<QPushButton*>()) {
             if (button->text() != "Get")
                 continue;
-            messages.clear();
+            window.messages.clear();
             button->click();
-            EXPECT_THAT(messages.boxes(), ::testing::IsEmpty()) << button->objectName().toStdString();
+            EXPECT_THAT(window.messages.boxes(), ::testing::IsEmpty()) << button->objectName().toStdString();
         }
     }
     const std::pair<const char*, const char*> filled[] = {
@@ -35,5 +36,5 @@ TEST(FreshModule, EveryReadOfTheSettingsAndInformationPagesAnswers) {
         {"InfoDate", "the module's date"},
     };
     for (const auto& [name, what] : filled)
-        EXPECT_FALSE(form.findChild<QLineEdit*>(name)->text().trimmed().isEmpty()) << what;
+        EXPECT_FALSE(window.text(name).trimmed().isEmpty()) << what;
 }

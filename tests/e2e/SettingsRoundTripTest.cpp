@@ -1,11 +1,10 @@
 // The Settings page on the real module emulator: what is set comes back on Get.
 
-#include "MessageRecorder.h"
+#include "WindowDriver.h"
 #include "app/FormMain.h"
 #include "device/DeviceLibrary.h"
 #include "framework/Codecs.h"
 
-#include <QAbstractButton>
 #include <QLineEdit>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -22,21 +21,11 @@ protected:
         QString error;
         ASSERT_TRUE(device::Load(&error)) << error.toStdString();
         form = std::make_unique<TFormMain>();
+        window.drive(form.get());
     }
     void TearDown() override { form.reset(); }
 
-    QLineEdit* edit(const QString& name) const {
-        auto* box = form->findChild<QLineEdit*>(name);
-        EXPECT_NE(box, nullptr) << name.toStdString();
-        return box;
-    }
-    void click(const QString& name) const {
-        auto* button = form->findChild<QAbstractButton*>(name);
-        ASSERT_NE(button, nullptr) << name.toStdString();
-        button->click();
-    }
-
-    MessageRecorder messages;
+    WindowDriver window;
     std::unique_ptr<TFormMain> form;
 };
 
@@ -45,32 +34,32 @@ TEST_F(SettingsRoundTrip, HeaderSetComesBackOnGet) {
         "Tillmate demo shop", QString::fromUtf8("Šiaulių g. 7"), "  VAT LT100001", "Tel. 8 600 00000", "",
         "Thank you"};
     for (int n = 1; n <= 6; ++n)
-        edit(QStringLiteral("HeaderLine%1").arg(n))->setText(lines[n - 1]);
-    click("ButtonSetHeader");
-    ASSERT_THAT(messages.boxes(), ::testing::IsEmpty());
+        window.type(QStringLiteral("HeaderLine%1").arg(n), lines[n - 1]);
+    window.click("ButtonSetHeader");
+    ASSERT_THAT(window.messages.boxes(), ::testing::IsEmpty());
 
     for (int n = 1; n <= 6; ++n) {
-        edit(QStringLiteral("HeaderLine%1").arg(n))->setText("overwritten");
-        edit(QStringLiteral("HeaderAttribute%1").arg(n))->setText("");
+        window.type(QStringLiteral("HeaderLine%1").arg(n), "overwritten");
+        window.type(QStringLiteral("HeaderAttribute%1").arg(n), "");
     }
-    click("ButtonGetHeader");
-    EXPECT_THAT(messages.boxes(), ::testing::IsEmpty());
+    window.click("ButtonGetHeader");
+    EXPECT_THAT(window.messages.boxes(), ::testing::IsEmpty());
     for (int n = 1; n <= 6; ++n) {
-        EXPECT_EQ(edit(QStringLiteral("HeaderLine%1").arg(n))->text(), lines[n - 1]) << "line " << n;
-        EXPECT_EQ(edit(QStringLiteral("HeaderAttribute%1").arg(n))->text(), "41") << "line " << n;
+        EXPECT_EQ(window.text(QStringLiteral("HeaderLine%1").arg(n)), lines[n - 1]) << "line " << n;
+        EXPECT_EQ(window.text(QStringLiteral("HeaderAttribute%1").arg(n)), "41") << "line " << n;
     }
 }
 
 TEST_F(SettingsRoundTrip, TaxRateSetComesBackOnGet) {
-    edit("Tax2Rate")->setText("21.5");
-    click("ButtonSetTax2");
-    ASSERT_THAT(messages.boxes(), ::testing::IsEmpty());
+    window.type("Tax2Rate", "21.5");
+    window.click("ButtonSetTax2");
+    ASSERT_THAT(window.messages.boxes(), ::testing::IsEmpty());
 
-    edit("Tax2Rate")->setText("");
-    click("ButtonGetTax2");
-    EXPECT_THAT(messages.boxes(), ::testing::IsEmpty());
+    window.type("Tax2Rate", "");
+    window.click("ButtonGetTax2");
+    EXPECT_THAT(window.messages.boxes(), ::testing::IsEmpty());
     // The module formats the rate its own way; it must read back as the same number.
-    const QString shown = edit("Tax2Rate")->text();
+    const QString shown = window.text("Tax2Rate");
     ASSERT_FALSE(shown.isEmpty());
     EXPECT_DOUBLE_EQ(framework::StrToFloat(shown), 21.5) << shown.toStdString();
 }

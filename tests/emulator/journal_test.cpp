@@ -49,8 +49,9 @@ TEST_F(JournalTest, LengthAndCrcDescribeTheTextReadInPieces) {
         snprintf(hex, sizeof hex, "%08X", crc);
         EXPECT_EQ(hex, head[1]);
         EXPECT_EQ(crc, unsigned(crc32(0, reinterpret_cast<const Bytef*>(text.data()), uInt(text.size()))));
-        if (capacity == 4)
+        if (capacity == 4) {
             EXPECT_GT(doublings, 0);
+        }
     }
 }
 

@@ -143,8 +143,9 @@ TEST_F(RefusalTest, EachCaseAnswersItsCodeAndChangesNothing) {
     for (const Case& c : cases()) {
         SCOPED_TRACE(c.name);
         ResetFiscal();
-        if (c.prepare)
+        if (c.prepare) {
             ASSERT_EQ(c.prepare(), 0);
+        }
         char before[64];
         ASSERT_EQ(GetFiscalInfo(910, before), 0);
         EXPECT_EQ(c.call(), c.expected);

@@ -289,8 +289,10 @@ TEST_F(FiscalReceiptPage, CommentAttributeIsHexadecimal) {
 }
 
 TEST_F(FiscalReceiptPage, LeavesTheResetCornerFree) {
-    for (const QWidget* child : form->TabSheet3->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-        if (!child->objectName().endsWith("ResetFiscal"))
+    for (const QWidget* child : form->TabSheet3->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (!child->objectName().endsWith("ResetFiscal")) {
             EXPECT_FALSE(child->geometry().intersects(pages::ResetButtonRect))
                 << child->objectName().toStdString();
+        }
+    }
 }

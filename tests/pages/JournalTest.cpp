@@ -280,8 +280,9 @@ TEST_F(JournalPage, FailuresAreReportedUnderTheCurrentOperation) {
         EXPECT_THAT(boxes(), ElementsAre(c.shown));
         EXPECT_EQ(pieceCalls().empty(), !c.piecesRead);
         EXPECT_EQ(text("JournalCalculatedCrc"), "OLD");
-        if (!c.piecesRead)
+        if (!c.piecesRead) {
             EXPECT_TRUE(Lines(journalText()).isEmpty()) << "the text box is emptied first";
+        }
         EXPECT_EQ(text("JournalCurrentCrc"), c.currentCrc);
     }
 }

@@ -114,8 +114,10 @@ TEST_F(NonFiscalReceiptPage, EmptyBoxesAndOddAttributesStillPrint) {
 }
 
 TEST_F(NonFiscalReceiptPage, LeavesTheResetCornerFree) {
-    for (const QWidget* child : form->TabSheet4->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-        if (!child->objectName().endsWith("ResetFiscal"))
+    for (const QWidget* child : form->TabSheet4->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (!child->objectName().endsWith("ResetFiscal")) {
             EXPECT_FALSE(child->geometry().intersects(pages::ResetButtonRect))
                 << child->objectName().toStdString();
+        }
+    }
 }

@@ -2,11 +2,13 @@
 
 #include "framework/Cursor.h"
 #include "framework/Widgets.h"
+#include "pages/InfoQueries.h"
 
 #include <QPushButton>
 
 using namespace testing_support;
 using namespace framework;
+using namespace pages;
 
 class OperationFramework : public FormFixture {};
 

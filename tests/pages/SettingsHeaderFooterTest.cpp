@@ -71,8 +71,8 @@ TEST_F(SettingsHeaderFooter, SetSendsEveryRowsAttributeAndLineInOrder) {
         click(b.setButton);
         DeviceCall expected{b.function, {}};
         for (int n = 1; n <= b.rows; ++n) {
-            expected.args.push_back(0x40 + n);
-            expected.args.push_back(QStringLiteral("line %1").arg(n).toStdString());
+            expected.args.emplace_back(0x40 + n);
+            expected.args.emplace_back(QStringLiteral("line %1").arg(n).toStdString());
         }
         EXPECT_THAT(calls(), ElementsAre(expected));
     }
@@ -101,8 +101,8 @@ TEST_F(SettingsHeaderFooter, AttributesAreParsedAsHexAndLinesSentAsTyped) {
     click("ButtonSetHeader");
     DeviceCall expected{"SetHeaderEx2", {}};
     for (const Case& c : cases) {
-        expected.args.push_back(c.sent);
-        expected.args.push_back(c.lineSent);
+        expected.args.emplace_back(c.sent);
+        expected.args.emplace_back(c.lineSent);
     }
     EXPECT_THAT(calls(), ElementsAre(expected));
 }

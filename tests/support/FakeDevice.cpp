@@ -14,9 +14,6 @@ FakeDevice* instance = nullptr;
 Arg toArg(int v) {
     return v;
 }
-Arg toArg(unsigned v) {
-    return static_cast<int>(v);
-}
 Arg toArg(double v) {
     return v;
 }
@@ -27,7 +24,7 @@ Arg toArg(const char* v) {
     return std::string(v ? v : "<null>");
 }
 Arg toArg(const unsigned char* v) {
-    return std::string(reinterpret_cast<const char*>(v), 32);
+    return std::string(reinterpret_cast<const char*>(v), TILLCORE_DATA_BLOCK_SIZE);
 }
 
 template <class T> void collect(std::vector<Arg>& args, char*& buffer, T value) {
@@ -41,7 +38,7 @@ template <class... T> int record(const char* name, T... values) {
     DeviceCall call{name, {}};
     char* buffer = nullptr;
     (collect(call.args, buffer, values), ...);
-    int room = 256;
+    int room = TILLCORE_ANSWER_SIZE;
     if (call.name == "GetFiscalInfo2Ex")
         room = std::get<int>(call.args.back());
     return FakeDevice::current().invoke(std::move(call), buffer, room);

@@ -1,10 +1,11 @@
 #pragma once
 
 // The page-test fixture: the real main window on the offscreen platform, wired to the recording
-// fake device and the message box recorder.
+// fake device and driven through the window driver (which also answers the message boxes).
 
 #include "FakeDevice.h"
 #include "MessageRecorder.h"
+#include "WindowDriver.h"
 #include "app/FormMain.h"
 
 #include <QAbstractButton>
@@ -29,21 +30,13 @@ protected:
     void TearDown() override;
     void createForm();
 
-    // The control named `name`; fails the test (and throws) when there is none.
-    template <class T = QWidget> T* find(const QString& name) const {
-        T* widget = form->findChild<T*>(name);
-        if (!widget) {
-            ADD_FAILURE() << "no control named " << name.toStdString() << " of the requested type";
-            throw std::runtime_error("missing control " + name.toStdString());
-        }
-        return widget;
-    }
-    // Types the text into an edit box (replacing what it held).
-    void type(const QString& edit, const QString& text) const;
-    QString text(const QString& edit) const;
-    void click(const QString& button) const;
-    void check(const QString& box, bool checked) const;
-    void select(const QString& combo, int index) const;
+    // The window driver's steps on the current window.
+    template <class T = QWidget> T* find(const QString& name) const { return driver.find<T>(name); }
+    void type(const QString& edit, const QString& text) const { driver.type(edit, text); }
+    QString text(const QString& edit) const { return driver.text(edit); }
+    void click(const QString& button) const { driver.click(button); }
+    void check(const QString& box, bool checked) const { driver.check(box, checked); }
+    void select(const QString& combo, int index) const { driver.select(combo, index); }
 
     // A field typed wrong: the button reports `message` under `operation` and sends nothing.
     struct RefusedInput {
@@ -59,7 +52,8 @@ protected:
     const std::vector<ShownBox>& boxes() const { return messages.boxes(); }
 
     FakeDevice device;
-    MessageRecorder messages;
+    WindowDriver driver;
+    MessageRecorder& messages = driver.messages;
     std::unique_ptr<TFormMain> form;
 };
 

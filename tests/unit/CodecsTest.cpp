@@ -1,4 +1,5 @@
 #include "framework/Codecs.h"
+#include "device/AnswerFields.h"
 #include "framework/Exception.h"
 #include "framework/TextCodec.h"
 
@@ -6,6 +7,7 @@
 #include <initializer_list>
 
 using namespace framework;
+using namespace device;
 
 namespace {
 

@@ -1,6 +1,7 @@
 #include "framework/Widgets.h"
 
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -46,4 +47,24 @@ TEST(ItemIndex, EditableDropDownsMatchTheTypedTextExactly) {
     EXPECT_EQ(ItemIndex(editable), 1);
     editable->setEditText("win");
     EXPECT_EQ(ItemIndex(editable), -1);
+}
+
+TEST(Require, GivesTheNamedControlAndRaisesNamingAMissingOne) {
+    QWidget root;
+    QLineEdit* edit = ui::Edit(&root, "Present", QRect(0, 0, 40, 20));
+    EXPECT_EQ(ui::Require<QLineEdit>(&root, "Present"), edit);
+    EXPECT_EQ(ui::Require<QWidget>(&root, "Present"), edit);
+
+    const std::pair<std::function<void()>, std::string> missing[] = {
+        {[&] { ui::Require<QLineEdit>(&root, "Absent"); }, "no control named Absent of type QLineEdit"},
+        {[&] { ui::Require<QPushButton>(&root, "Present"); }, "no control named Present of type QPushButton"},
+    };
+    for (const auto& [lookup, message] : missing) {
+        try {
+            lookup();
+            ADD_FAILURE() << "no exception for: " << message;
+        } catch (const std::logic_error& e) {
+            EXPECT_EQ(e.what(), message);
+        }
+    }
 }
