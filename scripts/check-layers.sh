@@ -5,7 +5,8 @@
 #   device     may include framework
 #   framework  includes nothing of the other layers
 # A quoted include is resolved next to the including file first, then from the top of the tree,
-# then from device/ (where tillcore.h is found by its bare name).
+# then from device/ (where tillcore.h is found by its bare name); a header configured at build time
+# counts where its template (NAME.in) lies.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -34,6 +35,8 @@ for layer in app pages device framework; do
                 target=$(layer_of "$include")
             elif [ -e "device/$include" ]; then
                 target=device
+            elif [ -e "$include.in" ]; then # a header the build configures from a template
+                target=$(layer_of "$include")
             else
                 echo "unresolved include: $file includes \"$include\""
                 bad=1

@@ -1,13 +1,14 @@
 // Field splitting of answer texts: SplitFields (both forms), SplitAnswer, NextField, TakeToken.
 // Input: a count, a delimiter, then the answer bytes.
 #include "FuzzCheck.h"
+#include "device/AnswerFields.h"
 #include "framework/Codecs.h"
 
 #include <algorithm>
 #include <cstring>
 #include <memory>
 
-using framework::FS;
+constexpr char FS = TILLCORE_FS;
 
 namespace {
 
@@ -20,7 +21,7 @@ void checkSplit(const char* buffer, int n) {
     // Exactly `room` elements on the heap: a write past the last one is an overflow.
     std::unique_ptr<QByteArray[]> fields(new QByteArray[static_cast<size_t>(room)]);
     std::fill(fields.get(), fields.get() + room, untouched);
-    const int count = framework::SplitFields(buffer, fields.get(), n);
+    const int count = device::SplitFields(buffer, fields.get(), n);
 
     const int ended = static_cast<int>(text.count(FS));
     FUZZ_CHECK(count == std::min(ended, room), detail);
@@ -40,10 +41,10 @@ void checkSplit(const char* buffer, int n) {
     }
 
     std::vector<QByteArray> vector(static_cast<size_t>(room), untouched);
-    FUZZ_CHECK(framework::SplitFields(buffer, vector) == count, detail);
+    FUZZ_CHECK(device::SplitFields(buffer, vector) == count, detail);
     FUZZ_CHECK(std::equal(vector.begin(), vector.end(), fields.get()), detail);
     int answerCount = -1;
-    const std::vector<QByteArray> answer = framework::SplitAnswer(buffer, n, &answerCount);
+    const std::vector<QByteArray> answer = device::SplitAnswer(buffer, n, &answerCount);
     FUZZ_CHECK(answerCount == count && answer.size() == static_cast<size_t>(room), detail);
 }
 
@@ -53,14 +54,14 @@ void checkNextField(const char* buffer) {
     const QString detail = QString::fromLatin1(QByteArray(buffer).toHex());
     int fsSteps = 0;
     for (const char* at = buffer; at != end;) {
-        const char* next = framework::NextField(at);
+        const char* next = device::NextField(at);
         FUZZ_CHECK(next > at && next <= end, detail);
         FUZZ_CHECK(next == end || next[-1] == FS, detail);
         FUZZ_CHECK(std::find(at, next - 1, FS) == next - 1, detail + " skipped an FS");
         fsSteps += next[-1] == FS ? 1 : 0;
         at = next;
     }
-    FUZZ_CHECK(framework::NextField(end) == end, detail);
+    FUZZ_CHECK(device::NextField(end) == end, detail);
     FUZZ_CHECK(fsSteps == std::count(buffer, end, FS), detail);
 }
 
