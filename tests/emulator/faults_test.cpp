@@ -154,8 +154,9 @@ TEST_F(FaultTest, EachFaultRefusesItsCallsUntilCleared) {
     for (const FaultCase& f : cases())
         for (const Refusal& r : f.refused) {
             SCOPED_TRACE(std::string(f.name) + ": " + r.what);
-            if (r.prepare)
+            if (r.prepare) {
                 ASSERT_EQ(r.prepare(), 0);
+            }
             std::string before = memory();
             ASSERT_EQ(TillcoreModuleSetFault(f.name, f.value), 0);
             EXPECT_EQ(r.call(), r.code);

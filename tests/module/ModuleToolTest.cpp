@@ -183,8 +183,9 @@ TEST_F(ModuleToolTest, CommandsAnswerInTextAndJson) {
             EXPECT_NE(r.out.find(want), std::string::npos) << "missing: " << want << "\nin:\n" << r.out;
         for (const std::string& want : s.err)
             EXPECT_NE(r.err.find(want), std::string::npos) << "missing: " << want << "\nin:\n" << r.err;
-        if (s.status != 0)
+        if (s.status != 0) {
             EXPECT_EQ(r.out, "") << "a refused command printed a result";
+        }
     }
 }
 
